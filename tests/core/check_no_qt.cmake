@@ -1,0 +1,13 @@
+# Fails when a file under the core includes a Qt header or the core links Qt.
+file(GLOB_RECURSE sources "${CORE_DIR}/*.h" "${CORE_DIR}/*.cpp")
+foreach(source IN LISTS sources)
+  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")
+  if(includes)
+    message(FATAL_ERROR "${source} includes Qt: ${includes}")
+  endif()
+endforeach()
+if(LINKED MATCHES "Qt")
+  message(FATAL_ERROR "pelvoro_core links Qt: ${LINKED}")
+endif()
+list(LENGTH sources count)
+message(STATUS "${count} core files checked, no Qt")
