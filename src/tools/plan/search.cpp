@@ -1,0 +1,178 @@
+#include "search.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+#include "run/end_of_run.h"
+
+namespace pelvoro::plan {
+
+namespace {
+
+// Costs: any plan without a fault beats any with one; a success beats all.
+constexpr double kFaultCost = 1e6;
+constexpr double kNoSuccessCost = 1e3;
+
+// A plan of one group, flattened: per leg and phase its steering level and ticks.
+using Genes = std::vector<int>;
+
+struct Attempt {
+  Genes genes;
+  double cost = 0;
+  Drive end;
+};
+
+std::vector<Leg> decode(const Group& g, const Genes& genes) {
+  std::vector<Leg> legs;
+  std::size_t i = 0;
+  for (const LegShape& shape : g.legs) {
+    Leg leg{shape.direction, shape.speedSteps, {}, shape.stop};
+    for (int p = 0; p < shape.phases; ++p, i += 2) leg.phases.push_back({genes[i], genes[i + 1]});
+    if (shape.runOutTicks > 0) leg.phases.push_back({0, shape.runOutTicks});
+    legs.push_back(std::move(leg));
+  }
+  return legs;
+}
+
+int maxTicksOf(const Group& g, std::size_t gene) {
+  std::size_t i = 0;
+  for (const LegShape& shape : g.legs) {
+    i += 2 * static_cast<std::size_t>(shape.phases);
+    if (gene < i) return shape.maxTicks;
+  }
+  return 0;
+}
+
+bool isSuccess(const Drive& d) { return d.ended && classifyMessage(d.message) == MessageClass::Success; }
+
+Attempt evaluate(const Drive& start, const Group& g, const Genes& genes) {
+  Attempt a{genes, 0, start};
+  for (const Leg& leg : decode(g, genes)) {
+    driveLeg(a.end, leg);
+    if (a.end.ended) break;
+  }
+  if (isSuccess(a.end)) a.cost = 0;
+  else if (a.end.ended) a.cost = kFaultCost + g.error(a.end);
+  else a.cost = (g.needsSuccess ? kNoSuccessCost : 0) + g.error(a.end);
+  return a;
+}
+
+class Searcher {
+ public:
+  Searcher(const Group& g, std::uint64_t seed) : group_(g), rng_(seed) {
+    for (const LegShape& shape : g.legs) geneCount_ += 2 * static_cast<std::size_t>(shape.phases);
+  }
+
+  Attempt run(const Drive& start, const SearchSettings& s) {
+    Attempt best = evaluate(start, group_, randomGenes());
+    for (int i = 1; i < s.samples && best.cost > 0; ++i) keepBetter(best, evaluate(start, group_, randomGenes()));
+    // Local search; equal costs are accepted so that plateaus are crossed.
+    for (int i = 0; i < s.iterations && best.cost > 0; ++i) {
+      Attempt next = evaluate(start, group_, mutated(best.genes));
+      if (next.cost <= best.cost) best = std::move(next);
+    }
+    return best;
+  }
+
+ private:
+  int uniform(int lo, int hi) { return lo + static_cast<int>(rng_() % static_cast<std::uint64_t>(hi - lo + 1)); }
+
+  Genes randomGenes() {
+    Genes genes(geneCount_);
+    for (std::size_t i = 0; i < geneCount_; i += 2) {
+      genes[i] = uniform(-kFullLock, kFullLock);
+      genes[i + 1] = uniform(0, maxTicksOf(group_, i));
+    }
+    return genes;
+  }
+
+  Genes mutated(Genes genes) {
+    const int changes = uniform(1, 3) == 1 ? 2 : 1;
+    for (int c = 0; c < changes; ++c) {
+      const std::size_t i = static_cast<std::size_t>(uniform(0, static_cast<int>(geneCount_) - 1));
+      if (i % 2 == 0) {
+        genes[i] = uniform(0, 2) == 0 ? uniform(-kFullLock, kFullLock) : genes[i] + (uniform(0, 1) ? 1 : -1);
+        genes[i] = std::clamp(genes[i], -kFullLock, kFullLock);
+      } else {
+        const int maxTicks = maxTicksOf(group_, i);
+        const int reach = std::max(2, maxTicks / 10);
+        genes[i] = uniform(0, 4) == 0 ? uniform(0, maxTicks) : genes[i] + uniform(-reach, reach);
+        genes[i] = std::clamp(genes[i], 0, maxTicks);
+      }
+    }
+    return genes;
+  }
+
+  static void keepBetter(Attempt& best, Attempt next) {
+    if (next.cost < best.cost) best = std::move(next);
+  }
+
+  const Group& group_;
+  std::mt19937_64 rng_;
+  std::size_t geneCount_ = 0;
+};
+
+std::string poseText(const Drive& d) {
+  const MotionState& m = d.sim.motion;
+  char text[160];
+  std::snprintf(text, sizeof text, "tick %ld, rear axle (%.1f, %.1f), heading %.3f rad, judgeStage %d", d.nextTick - 1,
+                m.vehicleX, m.vehicleY, m.heading, d.sim.run.judgeStage);
+  return text;
+}
+
+class ChainSearch {
+ public:
+  ChainSearch(const std::vector<Group>& groups, const SearchSettings& s) : groups_(groups), settings_(s) {}
+
+  bool solve(const Drive& d, std::size_t index, SearchResult& result) {
+    if (result.searches >= settings_.groupSearches) return false;
+    const Group& g = groups_[index];
+    std::vector<Attempt> ways;
+    for (int r = 0; r < settings_.restarts; ++r) {
+      // A fixed seed per search keeps the whole tool repeatable.
+      Searcher searcher(g, settings_.seed * 1000003 + static_cast<std::uint64_t>(result.searches) * 7919 +
+                               static_cast<std::uint64_t>(r));
+      ways.push_back(searcher.run(d, settings_));
+      if (ways.back().cost == 0) break;
+    }
+    ++result.searches;
+    std::stable_sort(ways.begin(), ways.end(), [](const Attempt& a, const Attempt& b) { return a.cost < b.cost; });
+    noteFailure(index, ways.front(), result);
+
+    int tried = 0;
+    for (const Attempt& way : ways) {
+      if (isSuccess(way.end)) {
+        result.found = true;
+        result.drive = way.end;
+        return true;
+      }
+      if (way.end.ended || way.cost > g.tolerance || index + 1 == groups_.size()) break;
+      if (++tried > settings_.branches) break;
+      if (solve(way.end, index + 1, result)) return true;
+    }
+    return false;
+  }
+
+ private:
+  // The failure reported is that of the furthest group reached, its best attempt.
+  void noteFailure(std::size_t index, const Attempt& best, SearchResult& result) {
+    Failure& f = result.failure;
+    const bool further = index > f.group || result.searches == 1;
+    if (!further && !(index == f.group && best.cost < f.cost)) return;
+    f = {index, best.cost, best.end.ended ? best.end.message : "", poseText(best.end)};
+  }
+
+  const std::vector<Group>& groups_;
+  const SearchSettings& settings_;
+};
+
+}  // namespace
+
+SearchResult searchDrive(const Drive& start, const std::vector<Group>& groups, const SearchSettings& settings) {
+  SearchResult result;
+  ChainSearch(groups, settings).solve(start, 0, result);
+  return result;
+}
+
+}  // namespace pelvoro::plan
