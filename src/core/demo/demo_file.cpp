@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <fstream>
 #include <system_error>
 #include <utility>
@@ -15,8 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A valid file is never longer: every line at its longest with CR LF. Reading
-// stops one byte beyond, so a huge file is neither read whole nor accepted.
+// A valid file is never longer: every line at its longest with CR LF. A larger
+// file is refused without reading it.
 constexpr std::size_t kMaxFileBytes = kDemoLineCount * (kMaxShuffleLength + 2);
 
 // Captions are UTF-8; a path made from char text would take the system's code page on Windows.
@@ -80,9 +81,12 @@ std::optional<DemoLines> loadDemoFile(const fs::path& programFolder, const DemoC
   const fs::path file = demoFilePath(programFolder, choice);
   std::error_code error;
   if (!fs::is_regular_file(file, error)) return std::nullopt;
+  const std::uintmax_t size = fs::file_size(file, error);
+  if (error || size > kMaxFileBytes) return std::nullopt;
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string content(kMaxFileBytes + 1, '\0');
+  // One byte more than the size seen: a file that grew meanwhile is still caught by the limit.
+  std::string content(static_cast<std::size_t>(size) + 1, '\0');
   in.read(content.data(), static_cast<std::streamsize>(content.size()));
   if (in.bad()) return std::nullopt;
   content.resize(static_cast<std::size_t>(in.gcount()));
