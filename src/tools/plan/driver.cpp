@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -59,7 +60,7 @@ Drive startDrive(const drive::DriveSetup& setup) {
   return d;
 }
 
-void driveLeg(Drive& d, const Leg& leg) {
+void driveLeg(Drive& d, const Leg& leg, const std::function<void(const Drive&)>& afterPhaseTick) {
   if (d.ended) return;
   int pendingSpeedKeys = leg.speedSteps;
   if (pendingSpeedKeys > 0 && !leg.phases.empty()) {
@@ -80,6 +81,7 @@ void driveLeg(Drive& d, const Leg& leg) {
         --pendingSpeedKeys;
       }
       if (!step(d)) return;
+      if (afterPhaseTick) afterPhaseTick(d);
     }
   }
   if (leg.stop) {
@@ -88,6 +90,14 @@ void driveLeg(Drive& d, const Leg& leg) {
     for (long i = 0; i < presses; ++i) press(d, keys::F);
     step(d);
   }
+}
+
+Leg truncated(Leg leg, int ticks) {
+  for (Phase& phase : leg.phases) {
+    phase.ticks = std::min(phase.ticks, ticks);
+    ticks -= phase.ticks;
+  }
+  return leg;
 }
 
 std::string keyLines(const std::vector<drive::KeyEvent>& keys) {

@@ -3,6 +3,7 @@
 // keyboard handler and tick.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,11 @@ Drive startDrive(const drive::DriveSetup& setup);
 // Drives one leg: standing, it steers to the first phase's level and then
 // moves off; each tick steps the steering towards the phase's level; a stop
 // brakes to standstill in one tick. Returns early when the run ends.
-void driveLeg(Drive& d, const Leg& leg);
+// `afterPhaseTick` (optional) sees the drive after every tick of the phases.
+void driveLeg(Drive& d, const Leg& leg, const std::function<void(const Drive&)>& afterPhaseTick = {});
+
+// The leg cut after `ticks` ticks of its phases.
+Leg truncated(Leg leg, int ticks);
 
 // The key file lines ("T KEY") of the keys pressed.
 std::string keyLines(const std::vector<drive::KeyEvent>& keys);

@@ -84,6 +84,8 @@ bool planOne(const Request& r, const std::string& outFile) {
     std::cerr << label << ": not found after " << result.searches << " searches; best attempt stops in group "
               << f.group + 1 << " with " << (f.message.empty() ? "no fault, off its target" : f.message) << " (cost "
               << f.cost << ") at " << f.pose << "\n";
+    // The best attempt's keys, so that it can be replayed with pelvoro-drive.
+    if (outFile.empty()) std::cout << "# best attempt\n" << keyLines(f.keys);
     return false;
   }
   const std::string lines = keyLines(result.drive.keys);

@@ -16,10 +16,11 @@ double angleBetween(double a, double b) {
 
 // A pose of the rear axle centre (or of the front axle centre) to reach.
 struct Pose {
-  double x = 0, y = 0;      // world units
-  double heading = 0;       // radians
-  double headingWeight = 0; // metres of error per radian
+  double x = 0, y = 0;       // world units
+  double heading = 0;        // radians
+  double headingWeight = 0;  // metres of error per radian
   bool frontAxle = false;
+  double xWeight = 1, yWeight = 1;  // below 1 where that coordinate matters less
 };
 
 std::function<double(const Drive&)> errorTo(Pose p) {
@@ -28,8 +29,15 @@ std::function<double(const Drive&)> errorTo(Pose p) {
     const double s = d.sim.view.currentScale;
     const double x = p.frontAxle ? m.frontAxleX : m.vehicleX;
     const double y = p.frontAxle ? m.frontAxleY : m.vehicleY;
-    return std::hypot(x - p.x, y - p.y) / s + p.headingWeight * angleBetween(m.heading, p.heading);
+    return std::hypot(p.xWeight * (x - p.x), p.yWeight * (y - p.y)) / s +
+           p.headingWeight * angleBetween(m.heading, p.heading);
   };
+}
+
+// Crossing a line across the road: the distance along the road matters little
+// (a tick moves up to a third of a metre), the offset and the heading do.
+Pose across(double x, double y, double heading, double headingWeight, double yWeight = 0.05) {
+  return {x, y, heading, headingWeight, false, 1, yWeight};
 }
 
 // Metres of error per radian: a heading error swings the far end of the body by about this much.
@@ -82,9 +90,19 @@ std::vector<Group> rightAngleTurn(const Drive& d) {
   const FieldElements& f = d.sim.field;
   const VehicleParameters& v = d.sim.vehicle;
   const double y = (f.turnOuterY + f.turnInnerY) / 2;
-  const Pose out = f.startToRight ? Pose{f.turnRightEndX + v.vehicleLength, y, 0, lengthMetres(d)}
-                                  : Pose{f.turnLeftEndX - v.vehicleLength, y, PI, lengthMetres(d)};
-  return {{"直角转弯", {runOut(2, 3, 200, 300)}, errorTo(out), 0, true}};
+  const double heading = f.startToRight ? 0 : PI;
+  const double exitX = f.startToRight ? f.turnRightEndX + v.vehicleLength : f.turnLeftEndX - v.vehicleLength;
+  // First over to the outer side of the approach leg, straight, as a driver takes a tight corner.
+  const double outerSide = f.startToRight ? f.laneLeftX + v.vehicleWidth / 2 + 0.3 * d.sim.view.currentScale
+                                          : f.laneRightX - v.vehicleWidth / 2 - 0.3 * d.sim.view.currentScale;
+  // Then turned into the middle of the crossing leg, straight along it; how far along matters little.
+  Pose turned{f.turnInnerX, y, heading, lengthMetres(d), false, 0.05, 1};
+  return {
+      {"靠外侧", {move(1, 2, 3, 100, false)}, errorTo(across(outerSide, f.turnStartY, THREE_HALF_PI, lengthMetres(d))),
+       0.1},
+      {"转弯", {move(1, 0, 3, 200, false)}, errorTo(turned), 0.4},
+      {"出口", {runOut(0, 1, 30, 300)}, errorTo({exitX, y, heading, lengthMetres(d)}), 0, true},
+  };
 }
 
 std::vector<Group> curve(const Drive& d) {
@@ -141,12 +159,21 @@ std::vector<Group> singleSideBridge(const Drive& d) {
   const double side1 = f.startToRight ? -1 : 1;  // bridge 1 under the left wheels unless mirrored
   const double b1 = (f.bridge1LeftX + f.bridge1RightX) / 2 + side1 * v.frontTrack / 2;
   const double b2 = (f.bridge2LeftX + f.bridge2RightX) / 2 - side1 * v.frontTrack / 2;
-  const double before = v.wheelbase + 0.3 * d.sim.view.currentScale;  // front axle 0.3 m short of the bridge
+  const double onto = 1.0 * d.sim.view.currentScale;  // front axle a metre onto the bridge
   const double weight = 2 * lengthMetres(d);
+  const auto frontAt = [&](double x, double y) {
+    Pose p = across(x, y, THREE_HALF_PI, weight, 0.3);
+    p.frontAxle = true;
+    return errorTo(p);
+  };
+  // There is little room before bridge 1 to move across, so each bridge is taken in
+  // two steps: the front wheel onto it, then along it until the rear wheel follows.
   return {
-      {"上桥1", {move(1, 2, 3, 80, false)}, errorTo({b1, f.bridge1StartY + before, THREE_HALF_PI, weight}), 0.06},
-      {"上桥2", {move(1, 0, 4, 100, false)}, errorTo({b2, f.bridge2StartY + before, THREE_HALF_PI, weight}), 0.06},
-      {"下桥", {runOut(0, 1, 20, 400)}, errorTo({b2, f.bridge2EndY - v.vehicleLength, THREE_HALF_PI, weight}), 0, true},
+      {"前轮上桥1", {move(1, 2, 3, 80, false)}, frontAt(b1, f.bridge1StartY - onto), 0.1},
+      {"后轮上桥1", {move(1, 0, 2, 80, false)}, frontAt(b1, f.bridge1EndY), 0.1},
+      {"前轮上桥2", {move(1, 0, 4, 80, false)}, frontAt(b2, f.bridge2StartY - onto), 0.1},
+      {"后轮上桥2", {move(1, 0, 2, 80, false)}, frontAt(b2, f.bridge2EndY), 0.1},
+      {"下桥", {runOut(0, 1, 20, 400)}, frontAt(b2, f.bridge2EndY - v.vehicleLength), 0, true},
   };
 }
 
@@ -158,9 +185,9 @@ std::vector<Group> widthGates(const Drive& d) {
   // One W from standstill gives the full speed limit.
   return {
       {"第2门", {move(1, 1, 3, 30, false)},
-       errorTo({f.gateCentres[1].x, f.gateCentres[1].y + before, THREE_HALF_PI, weight}), 0.08},
+       errorTo(across(f.gateCentres[1].x, f.gateCentres[1].y + before, THREE_HALF_PI, weight)), 0.08},
       {"第3门", {move(1, 0, 3, 30, false)},
-       errorTo({f.gateCentres[2].x, f.gateCentres[2].y + before, THREE_HALF_PI, weight}), 0.08},
+       errorTo(across(f.gateCentres[2].x, f.gateCentres[2].y + before, THREE_HALF_PI, weight)), 0.08},
       {"出门", {runOut(0, 1, 10, 100)},
        errorTo({f.gateCentres[2].x, f.gateCentres[2].y - v.vehicleLength, THREE_HALF_PI, weight}), 0, true},
   };
@@ -171,16 +198,22 @@ std::vector<Group> uTurn(const Drive& d) {
   const VehicleParameters& v = d.sim.vehicle;
   const double s = d.sim.view.currentScale;
   const double weight = lengthMetres(d);
-  // After two reverse moves the vehicle faces down the road in its middle; where along it does not matter.
-  const double centreX = f.centreX;
-  const auto facingDown = [centreX, s, weight](const Drive& dr) {
-    const MotionState& m = dr.sim.motion;
-    return std::abs(m.vehicleX - centreX) / s + weight * angleBetween(m.heading, HALF_PI);
+  // Each of the four moves turns the vehicle a quarter of the way round anticlockwise
+  // (left forward, right in reverse), near the middle of the road. The heading is not
+  // folded: a turn the other way round must not count as progress.
+  const auto turnedBy = [&](int quarters) {
+    const double heading = THREE_HALF_PI - quarters * PI / 4;
+    return [heading, s, weight, centreX = f.centreX](const Drive& dr) {
+      const MotionState& m = dr.sim.motion;
+      return 0.1 * std::abs(m.vehicleX - centreX) / s + weight * std::abs(m.heading - heading);
+    };
   };
   return {
-      {"三进二退", {move(1, 2, 2, 120, true), move(-1, 2, 2, 80, true), move(1, 2, 2, 80, true), move(-1, 2, 2, 80, true)},
-       facingDown, 0.3},
-      {"驶回", {runOut(2, 2, 60, 300)}, errorTo({centreX, f.uturnStartY + v.vehicleLength, HALF_PI, weight}), 0, true},
+      {"一进", {move(1, 2, 2, 120, true)}, turnedBy(1), 0.5},
+      {"一退", {move(-1, 2, 2, 80, true)}, turnedBy(2), 0.5},
+      {"二进", {move(1, 2, 2, 80, true)}, turnedBy(3), 0.5},
+      {"二退", {move(-1, 2, 2, 80, true)}, turnedBy(4), 0.5},
+      {"驶回", {runOut(2, 2, 60, 300)}, errorTo({f.centreX, f.uturnStartY + v.vehicleLength, HALF_PI, weight}), 0, true},
   };
 }
 

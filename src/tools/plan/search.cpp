@@ -46,15 +46,42 @@ int maxTicksOf(const Group& g, std::size_t gene) {
 
 bool isSuccess(const Drive& d) { return d.ended && classifyMessage(d.message) == MessageClass::Success; }
 
+double costOf(const Group& g, const Drive& d) {
+  if (isSuccess(d)) return 0;
+  if (d.ended) return kFaultCost + g.error(d);
+  return (g.needsSuccess ? kNoSuccessCost : 0) + g.error(d);
+}
+
+// The group's legs in turn. The last one ends where it came nearest to the
+// target (a leg that turns on past its target is not worse for it), unless
+// only a success will do; a cut leg is driven again, so that a stop at the
+// cut is judged too.
 Attempt evaluate(const Drive& start, const Group& g, const Genes& genes) {
+  const std::vector<Leg> legs = decode(g, genes);
   Attempt a{genes, 0, start};
-  for (const Leg& leg : decode(g, genes)) {
-    driveLeg(a.end, leg);
-    if (a.end.ended) break;
+  for (std::size_t i = 0; i + 1 < legs.size() && !a.end.ended; ++i) driveLeg(a.end, legs[i]);
+  if (a.end.ended) {
+    a.cost = costOf(g, a.end);
+    return a;
   }
-  if (isSuccess(a.end)) a.cost = 0;
-  else if (a.end.ended) a.cost = kFaultCost + g.error(a.end);
-  else a.cost = (g.needsSuccess ? kNoSuccessCost : 0) + g.error(a.end);
+  const Drive beforeLast = a.end;
+  int ticks = 0, bestTicks = 0;
+  double bestError = g.error(a.end);
+  const auto nearest = [&](const Drive& d) {
+    ++ticks;
+    if (d.ended) return;
+    const double e = g.error(d);
+    if (e < bestError) {
+      bestError = e;
+      bestTicks = ticks;
+    }
+  };
+  driveLeg(a.end, legs.back(), g.needsSuccess ? std::function<void(const Drive&)>{} : nearest);
+  if (!g.needsSuccess && !isSuccess(a.end)) {
+    a.end = beforeLast;
+    driveLeg(a.end, truncated(legs.back(), bestTicks));
+  }
+  a.cost = costOf(g, a.end);
   return a;
 }
 
@@ -81,25 +108,37 @@ class Searcher {
   Genes randomGenes() {
     Genes genes(geneCount_);
     for (std::size_t i = 0; i < geneCount_; i += 2) {
-      genes[i] = uniform(-kFullLock, kFullLock);
+      // Straight is the most useful single level, so it is drawn more often.
+      genes[i] = uniform(0, 2) == 0 ? 0 : uniform(-kFullLock, kFullLock);
       genes[i + 1] = uniform(0, maxTicksOf(group_, i));
     }
     return genes;
   }
 
   Genes mutated(Genes genes) {
-    const int changes = uniform(1, 3) == 1 ? 2 : 1;
-    for (int c = 0; c < changes; ++c) {
-      const std::size_t i = static_cast<std::size_t>(uniform(0, static_cast<int>(geneCount_) - 1));
-      if (i % 2 == 0) {
-        genes[i] = uniform(0, 2) == 0 ? uniform(-kFullLock, kFullLock) : genes[i] + (uniform(0, 1) ? 1 : -1);
-        genes[i] = std::clamp(genes[i], -kFullLock, kFullLock);
-      } else {
-        const int maxTicks = maxTicksOf(group_, i);
-        const int reach = std::max(2, maxTicks / 10);
-        genes[i] = uniform(0, 4) == 0 ? uniform(0, maxTicks) : genes[i] + uniform(-reach, reach);
-        genes[i] = std::clamp(genes[i], 0, maxTicks);
-      }
+    const std::size_t phases = geneCount_ / 2;
+    const std::size_t p = static_cast<std::size_t>(uniform(0, static_cast<int>(phases) - 1));
+    const int maxTicks = maxTicksOf(group_, 2 * p);
+    const int reach = std::max(2, maxTicks / 10);
+    int& steer = genes[2 * p];
+    int& ticks = genes[2 * p + 1];
+    switch (uniform(0, 9)) {
+      case 0: case 1: case 2: case 3:  // one steering step either way
+        steer = std::clamp(steer + (uniform(0, 1) ? 1 : -1), -kFullLock, kFullLock);
+        break;
+      case 4: case 5: case 6:  // a little longer or shorter
+        ticks = std::clamp(ticks + uniform(-reach, reach), 0, maxTicks);
+        break;
+      case 7: case 8:  // move the change between this phase and the next earlier or later
+        if (p + 1 < phases && maxTicksOf(group_, 2 * p + 2) == maxTicks) {
+          const int shift = std::clamp(uniform(-reach, reach), -ticks, genes[2 * p + 3]);
+          ticks = std::min(ticks + shift, maxTicks);
+          genes[2 * p + 3] = std::min(genes[2 * p + 3] - shift, maxTicks);
+        }
+        break;
+      default:  // a new phase
+        steer = uniform(-kFullLock, kFullLock);
+        ticks = uniform(0, maxTicks);
     }
     return genes;
   }
@@ -160,7 +199,7 @@ class ChainSearch {
     Failure& f = result.failure;
     const bool further = index > f.group || result.searches == 1;
     if (!further && !(index == f.group && best.cost < f.cost)) return;
-    f = {index, best.cost, best.end.ended ? best.end.message : "", poseText(best.end)};
+    f = {index, best.cost, best.end.ended ? best.end.message : "", poseText(best.end), best.end.keys};
   }
 
   const std::vector<Group>& groups_;

@@ -33,9 +33,9 @@ struct Group {
 
 struct SearchSettings {
   std::uint64_t seed = 1;
-  int restarts = 6;        // independent searches per group; each gives one way on
-  int samples = 200;       // random plans per restart
-  int iterations = 1500;   // local changes per restart
+  int restarts = 16;       // independent searches per group; each gives one way on
+  int samples = 500;       // random plans per restart
+  int iterations = 6000;   // local changes per restart
   int branches = 3;        // ways on tried per group before backtracking
   int groupSearches = 60;  // searches in all, so that a hopeless item ends
 };
@@ -46,6 +46,7 @@ struct Failure {
   double cost = 0;
   std::string message;    // the fault of its best attempt, or "" when it only missed the target
   std::string pose;       // where that attempt ended
+  std::vector<drive::KeyEvent> keys;  // the keys of that attempt, to replay it
 };
 
 struct SearchResult {
