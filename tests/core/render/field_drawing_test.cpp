@@ -171,7 +171,8 @@ TEST(FieldDrawing, PoleTestLinesAndPoles) {
   const auto gr = withColour(drawnShapes(frame.ground), kColours.boundaryLineColour);
   ASSERT_EQ(gr.size(), 3u);
   expectGroundShape(gr[0], PrimitiveKind::rectangle, {left, f.poleRoadTopY}, {f.poleRoadEndX, f.garageTopY});
-  expectGroundShape(gr[1], PrimitiveKind::rectangle, {f.garageLeftX, f.poleRoadTopY}, {f.garageRightX, f.garageBottomY});
+  expectGroundShape(gr[1], PrimitiveKind::rectangle, {f.garageLeftX, f.poleRoadTopY},
+                    {f.garageRightX, f.garageBottomY});
   expectGroundShape(gr[2], PrimitiveKind::line, {f.garageMidX, f.garageTopY}, {f.garageMidX, f.garageBottomY});
 
   const FieldPoint poles[] = {{f.garageRightX, f.garageTopY},    {f.garageMidX, f.garageTopY},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/render/render_fixture.h"
@@ -311,7 +312,8 @@ TEST(VehicleDrawing, TurningBodyCirclesTouchTheInnerSideAndPassTheOuterFrontCorn
     const Frame frame = 画车辆(sim, kSettings);
     const FieldPoint centre = at(m.turnCentreX, m.turnCentreY);
     const bool right = angle > 0;
-    const FieldPoint innerRear = right ? at(m.rightRearCornerX, m.rightRearCornerY) : at(m.leftRearCornerX, m.leftRearCornerY);
+    const FieldPoint innerRear =
+        right ? at(m.rightRearCornerX, m.rightRearCornerY) : at(m.leftRearCornerX, m.leftRearCornerY);
     const FieldPoint innerFront =
         right ? at(m.rightFrontCornerX, m.rightFrontCornerY) : at(m.leftFrontCornerX, m.leftFrontCornerY);
     const FieldPoint outerFront =
@@ -390,8 +392,8 @@ TEST(VehicleDrawing, ATrajectoryThatCannotBeDrawnIsSkipped) {
   const auto gr = ofColour(vehicleShapes(frame.ground), kColours.bodyColour);
   ASSERT_FALSE(gr.empty());
   EXPECT_EQ(gr.back().shape.kind, PrimitiveKind::circle);
-  EXPECT_EQ(std::count_if(gr.begin(), gr.end(), [](const DrawnShape& s) { return s.shape.kind == PrimitiveKind::circle; }),
-            1);
+  const auto isCircle = [](const DrawnShape& s) { return s.shape.kind == PrimitiveKind::circle; };
+  EXPECT_EQ(std::count_if(gr.begin(), gr.end(), isCircle), 1);
   EXPECT_EQ(frame.readouts[5], "正前");
 }
 
