@@ -10,7 +10,7 @@ namespace pelvoro {
 
 namespace {
 
-struct Ground {
+struct FieldPanes {
   PaneView closeUp;
   PaneView ground;
   const FieldElements& f;
@@ -22,23 +22,23 @@ struct Ground {
 
 FieldPoint P(double x, double y) { return {x, y}; }
 
-void boundaryPen(const Ground& g, const PaneView& pane) {
+void boundaryPen(const FieldPanes& g, const PaneView& pane) {
   setPenStyle(pane.list, PenStyle::solid);
   setPenColour(pane.list, g.colours.boundaryLineColour);
 }
 
-void auxiliaryPen(const Ground& g, const PaneView& pane) {
+void auxiliaryPen(const FieldPanes& g, const PaneView& pane) {
   setPenWidth(pane.list, g.widths.thinLineWidth);
   setPenColour(pane.list, g.colours.auxLineColour);
   setPenStyle(pane.list, PenStyle::dashDot);
 }
 
-// Lines run top to bottom of the whole ground unless said otherwise.
-void fullHeight(const Ground& g, const PaneView& pane, double x) {
+// A line across the whole ground, top to bottom.
+void fullHeight(const FieldPanes& g, const PaneView& pane, double x) {
   worldLine(pane, P(x, g.view.groundPaneTop), P(x, g.view.groundPaneBottom));
 }
 
-void auxiliaryCentreLine(const Ground& g, double closeUpFromY) {
+void auxiliaryCentreLine(const FieldPanes& g, double closeUpFromY) {
   if (!g.aux) return;
   for (const PaneView* pane : {&g.closeUp, &g.ground}) {
     auxiliaryPen(g, *pane);
@@ -47,7 +47,7 @@ void auxiliaryCentreLine(const Ground& g, double closeUpFromY) {
   }
 }
 
-void poleTest(const Ground& g) {
+void poleTest(const FieldPanes& g) {
   const FieldElements& f = g.f;
   const double left = g.view.groundPaneLeft;
   const FieldPoint poles[] = {P(f.garageRightX, f.garageTopY),    P(f.garageMidX, f.garageTopY),
@@ -78,7 +78,7 @@ void poleTest(const Ground& g) {
   drawPoles(g.ground);
 }
 
-void sideParking(const Ground& g) {
+void sideParking(const FieldPanes& g) {
   const FieldElements& f = g.f;
   const FieldPoint poles[] = {P(f.laneRightX, f.garageTopY), P(f.laneRightX, f.garageBottomY),
                               P(f.garageRightX, f.garageTopY), P(f.garageRightX, f.garageBottomY)};
@@ -102,7 +102,7 @@ void sideParking(const Ground& g) {
   drawPoles(g.ground);
 }
 
-void rightAngleTurn(const Ground& g) {
+void rightAngleTurn(const FieldPanes& g) {
   const FieldElements& f = g.f;
   const double E = f.startToRight ? f.turnRightEndX : f.turnLeftEndX;  // the crossing leg's far end
   const double S = f.startToRight ? f.laneLeftX : f.laneRightX;       // the approach leg's outer line
@@ -128,7 +128,7 @@ void rightAngleTurn(const Ground& g) {
   }
 }
 
-void continuousObstacles(const Ground& g) {
+void continuousObstacles(const FieldPanes& g) {
   const FieldElements& f = g.f;
   for (const PaneView* pane : {&g.closeUp, &g.ground}) {
     boundaryPen(g, *pane);
@@ -144,7 +144,7 @@ void continuousObstacles(const Ground& g) {
   }
 }
 
-void singleSideBridge(const Ground& g) {
+void singleSideBridge(const FieldPanes& g) {
   const FieldElements& f = g.f;
   const double r = f.bridgeRampLength;
   struct Bridge {
@@ -173,7 +173,7 @@ void singleSideBridge(const Ground& g) {
   auxiliaryCentreLine(g, g.view.groundPaneTop);
 }
 
-void widthGates(const Ground& g) {
+void widthGates(const FieldPanes& g) {
   const FieldElements& f = g.f;
   for (const PaneView* pane : {&g.closeUp, &g.ground}) {
     boundaryPen(g, *pane);
@@ -193,7 +193,7 @@ void widthGates(const Ground& g) {
   auxiliaryCentreLine(g, g.view.groundPaneTop);
 }
 
-void uTurn(const Ground& g) {
+void uTurn(const FieldPanes& g) {
   const FieldElements& f = g.f;
   for (const PaneView* pane : {&g.closeUp, &g.ground}) {
     boundaryPen(g, *pane);
@@ -225,7 +225,7 @@ void worldArc(const PaneView& pane, FieldPoint centre, double radius, double sta
   drawArc(pane.list, c.x, c.y, toPaneLength(pane, radius), start, end);
 }
 
-void curveDriving(const Ground& g) {
+void curveDriving(const FieldPanes& g) {
   const FieldElements& f = g.f;
   const double R = f.curveParam, w = f.roadWidth;
   const FieldPoint C1 = f.curveCentres[0], C2 = f.curveCentres[1];
@@ -269,7 +269,7 @@ bool traceLinesShown(const Selection& s) {
 }
 
 void 画边界(Frame& frame, const Simulation& sim, const ColourTable& colours, const LineWidths& widths) {
-  const Ground g{closeUpPane(frame.closeUp, sim.view, sim.motion),
+  const FieldPanes g{closeUpPane(frame.closeUp, sim.view, sim.motion),
                  groundPane(frame.ground),
                  sim.field,
                  sim.view,

@@ -1,6 +1,8 @@
 #include "render/vehicle_drawing.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "model/geometry.h"
 #include "render/field_drawing.h"
