@@ -6,12 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "field/item_inputs.h"
-#include "field/layouts.h"
 #include "platform/display_list_painter.h"
 #include "render/field_drawing.h"
 #include "render/vehicle_drawing.h"
 #include "run/simulation.h"
+#include "run/start.h"
 #include "view/scales.h"
 
 namespace pelvoro {
@@ -23,22 +22,20 @@ const QColor kWindowColour(240, 240, 240);
 
 constexpr std::string_view kPreviewVehicle = "东南菱帅";
 
-// The item's ground and start pose prepared as Start prepares them, on a
-// ground pane of the preview's size beside a close-up of the idle 3 : 1 split.
+// The item's ground and start pose as Start prepares them, on a ground pane of
+// the preview's size beside a close-up of the idle 3 : 1 split.
 Simulation previewSimulation(Item item, bool startToRight) {
   Simulation sim;
   sim.selection.item = item;
   sim.selection.vehicle = findVehiclePreset(kPreviewVehicle);
   sim.selection.startToRight = {startToRight, hasMirroredLayout(item)};
-  setPaneSizes(sim.view, 3 * kItemPreviewSize.width(), kItemPreviewSize.height(), kItemPreviewSize.width(),
-               kItemPreviewSize.height());
-  sim.vehicle = applyVehiclePreset(*sim.selection.vehicle);
-  if (!hasGround(item)) return sim;
-  sim.field.startToRight = startToRight;
-  setItemInputs(sim.field, item, sim.vehicle);
-  sim.view.currentScale = fitScale(sim.view, itemExtent(item, sim.field, sim.vehicle));
-  尺寸比例(sim.view, sim.vehicle, speedStepKmh(Mode::考试模式, item));
-  setUpField(item, sim.field, sim.motion, sim.vehicle, sim.view);
+  StartEnvironment env;
+  env.vehPaneWidth = 3 * kItemPreviewSize.width();
+  env.vehPaneHeight = kItemPreviewSize.height();
+  env.groundPaneWidth = kItemPreviewSize.width();
+  env.groundPaneHeight = kItemPreviewSize.height();
+  if (hasGround(item)) startRun(sim, env);
+  else setPaneSizes(sim.view, env.vehPaneWidth, env.vehPaneHeight, env.groundPaneWidth, env.groundPaneHeight);
   return sim;
 }
 

@@ -61,12 +61,17 @@ std::string 中心线夹角实值(double heading, const MotionState& m) {
   const double d = m.frontAxleX, g = m.frontAxleY;  // front axle centre
   const double A = std::atan(std::tan(heading)) * 180 / PI;  // −90 to 90
   const auto degrees = [](double a) { return formatNumber(a, 2, 1) + "度"; };
-  if (c == d) return f > g ? "正北" : "正南";
+  // Headings are built from the literal PI, so a vehicle set facing due north
+  // has its front axle some 1e-14 units off the vertical: within a billionth
+  // of the axle distance the two count as level.
+  const double tolerance = 1e-9 * std::hypot(d - c, g - f);
+  const auto level = [&](double a, double b) { return std::abs(a - b) <= tolerance; };
+  if (level(c, d)) return f > g ? "正北" : "正南";
   if (c > d) {  // front axle to the left
-    if (f == g) return "正西";
+    if (level(f, g)) return "正西";
     return f > g ? "北偏西" + degrees(std::abs(A - 90)) : "南偏西" + degrees(A + 90);
   }
-  if (f == g) return "正东";
+  if (level(f, g)) return "正东";
   return f < g ? "南偏东" + degrees(std::abs(A - 90)) : "北偏东" + degrees(A + 90);
 }
 

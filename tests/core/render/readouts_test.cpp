@@ -58,6 +58,11 @@ TEST(Readouts, CompassText) {
   south.frontAxleY = 110;
   EXPECT_EQ(中心线夹角实值(HALF_PI, south), "正南");
   EXPECT_EQ(中心线夹角实值(0, axles(0)), "正东");
+  // Regression: a pose set up facing due north or west put the front axle a
+  // rounding error off the axis and read "北偏西0.00度" / "南偏西90.00度".
+  EXPECT_EQ(中心线夹角实值(THREE_HALF_PI, axles(THREE_HALF_PI)), "正北");
+  EXPECT_EQ(中心线夹角实值(PI, axles(PI)), "正西");
+  EXPECT_EQ(中心线夹角实值(HALF_PI, axles(HALF_PI)), "正南");
   const double deg = PI / 180;
   const struct {
     double heading;
