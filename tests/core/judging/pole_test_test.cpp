@@ -46,6 +46,7 @@ TEST_F(PoleTest, RulesInTheirOrder) {
       {"B: lines before the stop", 1, bayB, f.garageBottomY - m(1.5), up, 0, "车身出线!"},
       {"B: stopped half on the road", 1, bayB, f.garageTopY + m(1.5), up, 0, "倒B库不到位!"},
       {"B: stopped in bay B", 1, bayB, f.garageTopY + m(3), up, 0, ""},
+      {"B: reversing into bay A", 1, bayA, f.garageTopY + m(3), up, -1, "车身出线!"},
       {"shuffle: reversing in a forward move", 2, f.garageMidX, f.garageTopY + m(3), up, -1, "行驶方向错误!"},
       {"shuffle: forward in a reverse move", 3, f.garageMidX, f.garageTopY + m(3), up, 1, "行驶方向错误!"},
       {"shuffle: standing across both bays", 4, f.garageMidX, f.garageTopY + m(3), up, 0, ""},

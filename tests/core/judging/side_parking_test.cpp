@@ -41,6 +41,7 @@ TEST_F(SideParking, RulesInTheirOrder) {
       {"driving in: lines before the stop", 1, overLeftLine, markY + e.metres(0.3), 0, "车身出线!"},
       {"driving in: stopped behind the mark", 1, laneCentreX, markY + e.metres(0.3), 0, "进车不到位!"},
       {"driving in: moving behind the mark", 1, laneCentreX, markY + e.metres(0.3), 1, ""},
+      {"driving in: slower than the stopped threshold", 1, laneCentreX, markY + e.metres(0.3), 0.7, "进车不到位!"},
       {"driving in: stopped ahead of the mark", 1, laneCentreX, markY - e.metres(0.3), 0, ""},
       {"driving in: stopped ahead of the mark half over the bay", 1, f.laneRightX, markY - e.metres(0.3), 0, ""},
       {"reversing: direction first", 2, bayCentreX, f.garageBottomY - e.metres(1), 1, "行驶方向错误!"},

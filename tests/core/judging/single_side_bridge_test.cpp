@@ -83,27 +83,29 @@ TEST_F(SingleSideBridge, PassedOnceTheSecondRearWheelLeavesBridge2NotTurnedAway)
   struct Case {
     const char* what;
     bool toRight;
+    int stage;
     double turn;  // clockwise from straight up, radians
     double speedSteps;
     const char* expected;
   };
   const Case cases[] = {
-      {"straight on", false, 0, 1, "祝贺你!"},
-      {"turned back to the middle", false, -0.05, 1, "祝贺你!"},
-      {"turned away, moving", false, 0.05, 1, ""},
-      {"turned away, stopped", false, 0.05, 0, "中途停车!"},
+      {"straight on", false, 4, 0, 1, "祝贺你!"},
+      {"turned back to the middle", false, 4, -0.05, 1, "祝贺你!"},
+      {"turned away, moving", false, 4, 0.05, 1, ""},
+      {"turned away, stopped", false, 4, 0.05, 0, "中途停车!"},
+      {"second rear wheel never on bridge 2", false, 3, 0, 1, ""},
       // Regression: a vehicle pointing straight up was refused in the mirrored
       // ground, since cos(3π/2) puts frontAxleX a rounding error left of vehicleX.
-      {"mirrored, straight on", true, 0, 1, "祝贺你!"},
-      {"mirrored, turned back to the middle", true, 0.05, 1, "祝贺你!"},
-      {"mirrored, turned away", true, -0.05, 1, ""},
+      {"mirrored, straight on", true, 4, 0, 1, "祝贺你!"},
+      {"mirrored, turned back to the middle", true, 4, 0.05, 1, "祝贺你!"},
+      {"mirrored, turned away", true, 4, -0.05, 1, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Exam x(Item::通过单边桥, "东南菱帅", c.toRight);
     x.place(x.motion().vehicleX, x.field().bridge2EndY - x.metres(0.3), THREE_HALF_PI + c.turn,
             c.speedSteps * x.g.vehicle.speedStep);
-    x.judgeStage = 4;
+    x.judgeStage = c.stage;
     EXPECT_EQ(x.judgeMessage(), c.expected);
   }
 }
