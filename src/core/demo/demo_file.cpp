@@ -78,7 +78,11 @@ std::optional<DemoLines> parseDemoFile(std::string_view content, std::size_t see
 }
 
 std::optional<DemoLines> loadDemoFile(const fs::path& programFolder, const DemoChoice& choice) {
-  const fs::path file = demoFilePath(programFolder, choice);
+  return readDemoFile(demoFilePath(programFolder, choice),
+                      shuffleSeedLength(choice.vehicleCaption, choice.itemCaption));
+}
+
+std::optional<DemoLines> readDemoFile(const fs::path& file, std::size_t seedLength) {
   std::error_code error;
   if (!fs::is_regular_file(file, error)) return std::nullopt;
   const std::uintmax_t size = fs::file_size(file, error);
@@ -91,7 +95,7 @@ std::optional<DemoLines> loadDemoFile(const fs::path& programFolder, const DemoC
   if (in.bad()) return std::nullopt;
   content.resize(static_cast<std::size_t>(in.gcount()));
   if (content.size() > kMaxFileBytes) return std::nullopt;
-  return parseDemoFile(content, shuffleSeedLength(choice.vehicleCaption, choice.itemCaption));
+  return parseDemoFile(content, seedLength);
 }
 
 std::string invalidDemoFileMessage(const fs::path& file) {
@@ -99,9 +103,13 @@ std::string invalidDemoFileMessage(const fs::path& file) {
 }
 
 DemoSaveResult saveDemoFile(const fs::path& programFolder, const DemoChoice& choice, const DemoLines& lines) {
+  return writeDemoFile(demoFilePath(programFolder, choice),
+                       shuffleSeedLength(choice.vehicleCaption, choice.itemCaption), lines);
+}
+
+DemoSaveResult writeDemoFile(const fs::path& file, std::size_t seedLength, const DemoLines& lines) {
   // Everything is shuffled before the disk is touched: a line that cannot be
   // stored must not leave a file that would fail to load.
-  const std::size_t seedLength = shuffleSeedLength(choice.vehicleCaption, choice.itemCaption);
   std::string content;
   for (const std::string& line : lines) {
     if (line.empty()) break;
@@ -112,11 +120,12 @@ DemoSaveResult saveDemoFile(const fs::path& programFolder, const DemoChoice& cho
   }
   if (content.empty()) return {false, "没有可保存的演示记录!"};
 
-  const fs::path file = demoFilePath(programFolder, choice);
   const fs::path folder = file.parent_path();
   std::error_code error;
-  fs::create_directory(folder, error);  // no error when it is already a folder
-  if (error) return {false, failure("无法创建演示文件夹", folder, error)};
+  if (!folder.empty()) {
+    fs::create_directory(folder, error);  // no error when it is already a folder
+    if (error) return {false, failure("无法创建演示文件夹", folder, error)};
+  }
 
   fs::path temporary = file;
   temporary += u8".tmp";

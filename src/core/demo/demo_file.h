@@ -26,6 +26,9 @@ std::filesystem::path demoFilePath(const std::filesystem::path& programFolder, c
 // missing, unreadable or not a valid demonstration (see parseDemoFile).
 std::optional<DemoLines> loadDemoFile(const std::filesystem::path& programFolder, const DemoChoice& choice);
 
+// The same for any file, shuffled for `seedLength` (shuffleSeedLength of the captions).
+std::optional<DemoLines> readDemoFile(const std::filesystem::path& file, std::size_t seedLength);
+
 // The loader's check of a file's bytes: 1 to 1001 lines, ended by LF or CR LF
 // (a final line end adds no line), each 2 to 254 bytes long and unshuffling into
 // a text that holds "abc=", "def=" and "gh=". An empty file has nothing to
@@ -47,5 +50,7 @@ struct DemoSaveResult {
 // demonstration as it was and no temporary file behind.
 DemoSaveResult saveDemoFile(const std::filesystem::path& programFolder, const DemoChoice& choice,
                             const DemoLines& lines);
+// The same for any file; its folder is created when missing, but not its parents.
+DemoSaveResult writeDemoFile(const std::filesystem::path& file, std::size_t seedLength, const DemoLines& lines);
 
 }  // namespace pelvoro

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "field/radar.h"
 #include "run/keys.h"
 #include "run_fixture.h"
@@ -90,15 +92,6 @@ TEST(Tick, RecordsAChangeOncePerTickAndNothingWhenUnchanged) {
   EXPECT_EQ(sim.demo.demoLineIndex, 1);
   EXPECT_NE(sim.demo.demoLines[0], "");
   EXPECT_EQ(sim.demo.demoLines[1], "");
-}
-
-TEST(Tick, WidthGatesSkipTheGroundCheckBeforeTheFirstStart) {
-  Simulation sim = startedRun(Item::限速通过限宽门, Mode::考试模式);
-  // Put the body over the bottom edge of the ground, still on the road.
-  sim.motion.vehicleY = sim.view.groundPaneBottom;
-  EXPECT_FALSE(tickOnce(sim).ended);
-  handleRunKey(sim, keys::W);
-  EXPECT_EQ(tickOnce(sim).message, "车身出界!");
 }
 
 }  // namespace
