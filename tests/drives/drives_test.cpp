@@ -113,11 +113,15 @@ TEST_P(ScriptedDrive, EndsWithItsExpectedVerdict) {
   ASSERT_TRUE(outcome.ended) << "still running after " << outcome.ticks << " ticks";
   EXPECT_EQ(outcome.message, expected) << "at tick " << outcome.ticks;
   // Keys scripted after the verdict would mean the drive is not the one that was recorded.
-  if (!script.events.empty()) EXPECT_LE(script.events.back().tick, outcome.ticks);
+  if (!script.events.empty()) {
+    EXPECT_LE(script.events.back().tick, outcome.ticks);
+  }
 
   if (expected == "祝贺你!") {
     EXPECT_GT(行车雷达(sim.motion, sim.view), 0) << "a pass must end with the body on the ground";
-    if (const auto stage = lastStage(setup.item)) EXPECT_EQ(sim.run.judgeStage, *stage);
+    if (const auto stage = lastStage(setup.item)) {
+      EXPECT_EQ(sim.run.judgeStage, *stage);
+    }
   }
 }
 
