@@ -1,8 +1,12 @@
 // pelvoro-plan: searches key scripts that pass the exam items, for the
 // scripted drives of the tests (a development tool; it is not installed).
 //
-//   pelvoro-plan --vehicle CAPTION --item CAPTION [--start-right] [--seed N] [--out FILE]
+//   pelvoro-plan --vehicle CAPTION --item CAPTION [--start-right] [--seed N] [--searches N] [--out FILE]
 //   pelvoro-plan --all DIR    every pass drive kept under tests/drives/pass, written into DIR
+//
+// Without --out the keys go to standard output; when no drive is found, the
+// best attempt's keys do, for pelvoro-drive to replay. --searches caps the
+// group searches (60 by default), for a quick look at a hopeless item.
 //
 // The search is repeatable: the same build and seed give the same keys.
 // Regenerating the drives of the repository (a Release build keeps it to minutes):
@@ -50,14 +54,22 @@ constexpr std::array<Named, 8> kItems{{
 
 [[noreturn]] void usageError(const std::string& message) {
   std::cerr << "pelvoro-plan: " << message << "\n"
-            << "usage: pelvoro-plan --vehicle CAPTION --item CAPTION [--start-right] [--seed N] [--out FILE]\n"
+            << "usage: pelvoro-plan --vehicle CAPTION --item CAPTION [--start-right] [--seed N] [--searches N]"
+               " [--out FILE]\n"
                "       pelvoro-plan --all DIR\n";
   std::exit(2);
+}
+
+template <typename Int>
+bool parseWhole(std::string_view text, Int& value) {
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc{} && end == text.data() + text.size();
 }
 
 struct Request {
   drive::DriveSetup setup;
   std::uint64_t seed = 1;
+  int searches = SearchSettings{}.groupSearches;
 };
 
 std::string metadata(const Request& r) {
@@ -78,6 +90,7 @@ bool planOne(const Request& r, const std::string& outFile) {
   const Drive start = startDrive(r.setup);
   SearchSettings settings;
   settings.seed = r.seed;
+  settings.groupSearches = r.searches;
   const SearchResult result = searchDrive(start, groupsFor(start), settings);
   if (!result.found) {
     const Failure& f = result.failure;
@@ -143,9 +156,9 @@ int main(int argc, char** argv) {
     else if (flag == "--out") outFile = value();
     else if (flag == "--all") allDir = value();
     else if (flag == "--seed") {
-      const std::string_view text = value();
-      const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), r.seed);
-      if (ec != std::errc{} || end != text.data() + text.size()) usageError("--seed needs a whole number");
+      if (!parseWhole(value(), r.seed)) usageError("--seed needs a whole number");
+    } else if (flag == "--searches") {
+      if (!parseWhole(value(), r.searches) || r.searches < 1) usageError("--searches needs a whole number >= 1");
     } else {
       usageError("unknown option " + std::string(flag));
     }

@@ -1,5 +1,6 @@
 #include "plans.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/geometry.h"
@@ -70,11 +71,11 @@ std::vector<Group> poleTest(const Drive& d) {
   const Pose start2 = bodyCentredAt(d, (d.sim.view.groundPaneLeft + f.garageLeftX) / 2, roadY, PI);
   const Pose end = {f.poleRoadEndX - v.frontOverhang - v.wheelbase, roadY, 0, lengthMetres(d)};
   return {
-      {"倒B库", {move(-1, 2, 3, 100, true)}, errorTo(bayB), 0.3},
+      {"倒B库", {move(-1, 2, 3, 160, true)}, errorTo(bayB), 0.3},
       {"移A库", {move(1, 2, 2, 50, true), move(-1, 2, 2, 50, true), move(1, 2, 2, 50, true), move(-1, 2, 2, 50, true)},
        errorTo(bayA), 0.3},
-      {"进起点2", {move(1, 2, 3, 100, true)}, errorTo(start2), 0.5},
-      {"倒A库", {move(-1, 2, 3, 100, true)}, errorTo(bayA), 0.3},
+      {"进起点2", {move(1, 2, 3, 160, true)}, errorTo(start2), 0.5},
+      {"倒A库", {move(-1, 2, 3, 160, true)}, errorTo(bayA), 0.3},
       {"回起点1", {runOut(2, 3, 100, 200)}, errorTo(end), 0, true},
   };
 }
@@ -83,6 +84,7 @@ std::vector<Group> sideParking(const Drive& d) {
   const FieldElements& f = d.sim.field;
   const Pose bay = bodyCentredAt(d, (f.laneRightX + f.garageRightX) / 2, (f.garageTopY + f.garageBottomY) / 2,
                                  THREE_HALF_PI);
+  // Forward past the bay and one reverse into it, searched together.
   return {{"倒车入库", {move(1, 3, 2, 150, true), move(-1, 2, 4, 80, true)}, errorTo(bay), 0, true}};
 }
 
@@ -92,16 +94,30 @@ std::vector<Group> rightAngleTurn(const Drive& d) {
   const double y = (f.turnOuterY + f.turnInnerY) / 2;
   const double heading = f.startToRight ? 0 : PI;
   const double exitX = f.startToRight ? f.turnRightEndX + v.vehicleLength : f.turnLeftEndX - v.vehicleLength;
-  // First over to the outer side of the approach leg, straight, as a driver takes a tight corner.
-  const double outerSide = f.startToRight ? f.laneLeftX + v.vehicleWidth / 2 + 0.3 * d.sim.view.currentScale
-                                          : f.laneRightX - v.vehicleWidth / 2 - 0.3 * d.sim.view.currentScale;
+  // First straight at some distance from the outer edge; which one suits the
+  // vehicle is left to the search (the nearest of them counts), from hugging
+  // the outer edge to hugging the inner one.
+  const double s = d.sim.view.currentScale;
+  const double nearOuter = v.vehicleWidth / 2 + 0.3 * s, nearInner = f.roadWidth - v.vehicleWidth / 2 - 0.1 * s;
+  std::vector<std::function<double(const Drive&)>> lines;
+  for (int k = 0; k <= 4; ++k) {
+    const double fromOuter = nearOuter + (nearInner - nearOuter) * k / 4;
+    const double x = f.startToRight ? f.laneLeftX + fromOuter : f.laneRightX - fromOuter;
+    lines.push_back(errorTo(across(x, f.turnStartY, THREE_HALF_PI, lengthMetres(d))));
+  }
+  const auto nearestLine = [lines](const Drive& dr) {
+    double e = lines.front()(dr);
+    for (const auto& line : lines) e = std::min(e, line(dr));
+    return e;
+  };
   // Then turned into the middle of the crossing leg, straight along it; how far along matters little.
-  Pose turned{f.turnInnerX, y, heading, lengthMetres(d), false, 0.05, 1};
+  // (A long vehicle cannot end a tight turn centred, so the side offset weighs less.)
+  Pose turned{f.turnInnerX, y, heading, lengthMetres(d), false, 0.05, 0.3};
   return {
-      {"靠外侧", {move(1, 2, 3, 100, false)}, errorTo(across(outerSide, f.turnStartY, THREE_HALF_PI, lengthMetres(d))),
-       0.1},
-      {"转弯", {move(1, 0, 3, 200, false)}, errorTo(turned), 0.4},
-      {"出口", {runOut(0, 1, 30, 300)}, errorTo({exitX, y, heading, lengthMetres(d)}), 0, true},
+      // At one speed step, for the timing of the turn.
+      {"对准", {move(1, 1, 3, 200, false)}, nearestLine, 0.1},
+      {"转弯", {move(1, 0, 3, 400, false)}, errorTo(turned), 0.4},
+      {"出口", {runOut(0, 1, 60, 600)}, errorTo({exitX, y, heading, lengthMetres(d)}), 0, true},
   };
 }
 
@@ -198,20 +214,23 @@ std::vector<Group> uTurn(const Drive& d) {
   const VehicleParameters& v = d.sim.vehicle;
   const double s = d.sim.view.currentScale;
   const double weight = lengthMetres(d);
-  // Each of the four moves turns the vehicle a quarter of the way round anticlockwise
-  // (left forward, right in reverse), near the middle of the road. The heading is not
-  // folded: a turn the other way round must not count as progress.
+  // Each move turns the vehicle on anticlockwise (left forward, right in reverse) by at
+  // least a quarter of the way round, near the middle of the road; the fourth ends facing
+  // down it. The heading is not folded: a turn the other way round must not count as progress.
   const auto turnedBy = [&](int quarters) {
     const double heading = THREE_HALF_PI - quarters * PI / 4;
-    return [heading, s, weight, centreX = f.centreX](const Drive& dr) {
+    const bool exactly = quarters == 4;
+    return [heading, exactly, s, weight, centreX = f.centreX](const Drive& dr) {
       const MotionState& m = dr.sim.motion;
-      return 0.1 * std::abs(m.vehicleX - centreX) / s + weight * std::abs(m.heading - heading);
+      const double shortOf = exactly ? std::abs(m.heading - heading) : std::max(0.0, m.heading - heading);
+      return 0.1 * std::abs(m.vehicleX - centreX) / s + weight * shortOf;
     };
   };
   return {
-      {"一进", {move(1, 2, 2, 120, true)}, turnedBy(1), 0.5},
-      {"一退", {move(-1, 2, 2, 80, true)}, turnedBy(2), 0.5},
-      {"二进", {move(1, 2, 2, 80, true)}, turnedBy(3), 0.5},
+      // A long vehicle turns less per move; the later moves make up for it.
+      {"一进", {move(1, 2, 2, 120, true)}, turnedBy(1), 1.0},
+      {"一退", {move(-1, 2, 2, 80, true)}, turnedBy(2), 1.0},
+      {"二进", {move(1, 2, 2, 80, true)}, turnedBy(3), 1.0},
       {"二退", {move(-1, 2, 2, 80, true)}, turnedBy(4), 0.5},
       {"驶回", {runOut(2, 2, 60, 300)}, errorTo({f.centreX, f.uturnStartY + v.vehicleLength, HALF_PI, weight}), 0, true},
   };

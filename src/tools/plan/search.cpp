@@ -77,12 +77,13 @@ Attempt evaluate(const Drive& start, const Group& g, const Genes& genes) {
     }
   };
   driveLeg(a.end, legs.back(), g.needsSuccess ? std::function<void(const Drive&)>{} : nearest);
-  if (!g.needsSuccess && !isSuccess(a.end)) {
-    a.end = beforeLast;
-    driveLeg(a.end, truncated(legs.back(), bestTicks));
-  }
   a.cost = costOf(g, a.end);
-  return a;
+  if (g.needsSuccess || isSuccess(a.end) || bestTicks == 0 || bestTicks == ticks) return a;
+  // A stop at the cut may be judged a fault where the stop at the end is not.
+  Attempt cut{genes, 0, beforeLast};
+  driveLeg(cut.end, truncated(legs.back(), bestTicks));
+  cut.cost = costOf(g, cut.end);
+  return cut.cost < a.cost ? cut : a;
 }
 
 class Searcher {
@@ -95,7 +96,9 @@ class Searcher {
     Attempt best = evaluate(start, group_, randomGenes());
     for (int i = 1; i < s.samples && best.cost > 0; ++i) keepBetter(best, evaluate(start, group_, randomGenes()));
     // Local search; equal costs are accepted so that plateaus are crossed.
-    for (int i = 0; i < s.iterations && best.cost > 0; ++i) {
+    // Well inside the tolerance is good enough; the next group starts from here.
+    const double enough = group_.needsSuccess ? 0 : group_.tolerance / 10;
+    for (int i = 0; i < s.iterations && best.cost > enough; ++i) {
       Attempt next = evaluate(start, group_, mutated(best.genes));
       if (next.cost <= best.cost) best = std::move(next);
     }
@@ -168,12 +171,14 @@ class ChainSearch {
     if (result.searches >= settings_.groupSearches) return false;
     const Group& g = groups_[index];
     std::vector<Attempt> ways;
-    for (int r = 0; r < settings_.restarts; ++r) {
+    int good = 0;
+    for (int r = 0; r < settings_.restarts && good < settings_.branches; ++r) {
       // A fixed seed per search keeps the whole tool repeatable.
       Searcher searcher(g, settings_.seed * 1000003 + static_cast<std::uint64_t>(result.searches) * 7919 +
                                static_cast<std::uint64_t>(r));
       ways.push_back(searcher.run(d, settings_));
-      if (ways.back().cost == 0) break;
+      if (isSuccess(ways.back().end)) break;
+      if (!ways.back().end.ended && ways.back().cost <= g.tolerance) ++good;
     }
     ++result.searches;
     std::stable_sort(ways.begin(), ways.end(), [](const Attempt& a, const Attempt& b) { return a.cost < b.cost; });

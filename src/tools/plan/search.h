@@ -33,7 +33,7 @@ struct Group {
 
 struct SearchSettings {
   std::uint64_t seed = 1;
-  int restarts = 16;       // independent searches per group; each gives one way on
+  int restarts = 12;       // independent searches per group; each gives one way on
   int samples = 500;       // random plans per restart
   int iterations = 6000;   // local changes per restart
   int branches = 3;        // ways on tried per group before backtracking
