@@ -71,11 +71,13 @@ std::vector<Group> poleTest(const Drive& d) {
   const Pose start2 = bodyCentredAt(d, (d.sim.view.groundPaneLeft + f.garageLeftX) / 2, roadY, PI);
   const Pose end = {f.poleRoadEndX - v.frontOverhang - v.wheelbase, roadY, 0, lengthMetres(d)};
   return {
-      {"倒B库", {move(-1, 2, 3, 160, true)}, errorTo(bayB), 0.3},
+      // Four phases: the last straightens the body in a bay only 0.3 m wider on each side.
+      {"倒B库", {move(-1, 2, 4, 160, true)}, errorTo(bayB), 0.3},
       {"移A库", {move(1, 2, 2, 50, true), move(-1, 2, 2, 50, true), move(1, 2, 2, 50, true), move(-1, 2, 2, 50, true)},
        errorTo(bayA), 0.3},
-      {"进起点2", {move(1, 2, 3, 160, true)}, errorTo(start2), 0.5},
-      {"倒A库", {move(-1, 2, 3, 160, true)}, errorTo(bayA), 0.3},
+      // Anywhere in start point 2 will do; its stop rule is judged.
+      {"进起点2", {move(1, 2, 3, 160, true)}, errorTo(start2), 1.0},
+      {"倒A库", {move(-1, 2, 4, 160, true)}, errorTo(bayA), 0.3},
       {"回起点1", {runOut(2, 3, 100, 200)}, errorTo(end), 0, true},
   };
 }
@@ -85,7 +87,7 @@ std::vector<Group> sideParking(const Drive& d) {
   const Pose bay = bodyCentredAt(d, (f.laneRightX + f.garageRightX) / 2, (f.garageTopY + f.garageBottomY) / 2,
                                  THREE_HALF_PI);
   // Forward past the bay and one reverse into it, searched together.
-  return {{"倒车入库", {move(1, 3, 2, 150, true), move(-1, 2, 4, 80, true)}, errorTo(bay), 0, true}};
+  return {{"倒车入库", {move(1, 3, 2, 150, true), move(-1, 2, 5, 80, true)}, errorTo(bay), 0, true}};
 }
 
 std::vector<Group> rightAngleTurn(const Drive& d) {
@@ -185,7 +187,7 @@ std::vector<Group> singleSideBridge(const Drive& d) {
   // There is little room before bridge 1 to move across, so each bridge is taken in
   // two steps: the front wheel onto it, then along it until the rear wheel follows.
   return {
-      {"前轮上桥1", {move(1, 2, 3, 80, false)}, frontAt(b1, f.bridge1StartY - onto), 0.1},
+      {"前轮上桥1", {move(1, 2, 3, 80, false)}, frontAt(b1, f.bridge1StartY - onto), 0.15},
       {"后轮上桥1", {move(1, 0, 2, 80, false)}, frontAt(b1, f.bridge1EndY), 0.1},
       {"前轮上桥2", {move(1, 0, 4, 80, false)}, frontAt(b2, f.bridge2StartY - onto), 0.1},
       {"后轮上桥2", {move(1, 0, 2, 80, false)}, frontAt(b2, f.bridge2EndY), 0.1},
