@@ -123,6 +123,21 @@ std::vector<Group> rightAngleTurn(const Drive& d) {
   };
 }
 
+// Reaching the polar angle `a` about a bend's centre at about radius `r`, heading
+// along the bend (`turn` −1 anticlockwise, +1 clockwise). The radius and the
+// heading weigh less than the progress: a body too long for a steady turn must
+// cut in and out of the bend, its rear axle off the tangent.
+std::function<double(const Drive&)> alongBend(FieldPoint c, double r, double a, int turn, double headingWeight) {
+  return [=](const Drive& d) {
+    const MotionState& m = d.sim.motion;
+    const double s = d.sim.view.currentScale;
+    const double rho = std::hypot(m.vehicleX - c.x, m.vehicleY - c.y);
+    const double phi = std::atan2(m.vehicleY - c.y, m.vehicleX - c.x);
+    return (r * angleBetween(phi, a) + 0.3 * std::abs(rho - r)) / s +
+           headingWeight * angleBetween(m.heading, phi + turn * HALF_PI);
+  };
+}
+
 std::vector<Group> curve(const Drive& d) {
   const FieldElements& f = d.sim.field;
   const VehicleParameters& v = d.sim.vehicle;
@@ -138,17 +153,11 @@ std::vector<Group> curve(const Drive& d) {
   std::vector<Group> groups;
   const double step = PI / 8;
   // Bend 1 turns left (anticlockwise on the screen), bend 2 right.
-  for (int k = 1; k <= 5; ++k) {
-    const double a = -step * k;
-    groups.push_back({"弯1", {move(1, groups.empty() ? 2 : 0, 2, 80, false)},
-                      errorTo({c1.x + r * std::cos(a), c1.y + r * std::sin(a), a - HALF_PI, weight}), 0.3});
-  }
-  for (int k = 1; k <= 5; ++k) {
-    const double a = PI / 4 + step * k;
-    groups.push_back(
-        {"弯2", {move(1, 0, 2, 80, false)}, errorTo({c2.x + r * std::cos(a), c2.y + r * std::sin(a), a + HALF_PI, weight}),
-         0.3});
-  }
+  for (int k = 1; k <= 5; ++k)
+    groups.push_back({"弯1", {move(1, groups.empty() ? 2 : 0, 2, 80, false)}, alongBend(c1, r, -step * k, -1, weight / 4),
+                      0.3});
+  for (int k = 1; k <= 5; ++k)
+    groups.push_back({"弯2", {move(1, 0, 2, 80, false)}, alongBend(c2, r, PI / 4 + step * k, 1, weight / 4), 0.3});
   groups.push_back({"出口", {runOut(0, 2, 60, 200)}, errorTo({c2.x - r, c2.y - v.vehicleLength, THREE_HALF_PI, weight}),
                     0, true});
   return groups;
@@ -188,7 +197,7 @@ std::vector<Group> singleSideBridge(const Drive& d) {
   // two steps: the front wheel onto it, then along it until the rear wheel follows.
   return {
       {"前轮上桥1", {move(1, 2, 3, 80, false)}, frontAt(b1, f.bridge1StartY - onto), 0.15},
-      {"后轮上桥1", {move(1, 0, 2, 80, false)}, frontAt(b1, f.bridge1EndY), 0.1},
+      {"后轮上桥1", {move(1, 0, 2, 80, false)}, frontAt(b1, f.bridge1EndY), 0.15},
       {"前轮上桥2", {move(1, 0, 4, 80, false)}, frontAt(b2, f.bridge2StartY - onto), 0.1},
       {"后轮上桥2", {move(1, 0, 2, 80, false)}, frontAt(b2, f.bridge2EndY), 0.1},
       {"下桥", {runOut(0, 1, 20, 400)}, frontAt(b2, f.bridge2EndY - v.vehicleLength), 0, true},
