@@ -2,8 +2,14 @@
 //
 //   pelvoro-drive --vehicle CAPTION --item CAPTION [--mode 考试模式|练习模式|演示模式] [--start-right]
 //                 [--ground WxH] [--closeup WxH] [--seed N] [--max-ticks N] [--trace] --keys FILE
+//                 [--demo FILE] [--save-demo FILE]
 //
-// Exit status: 0 when the drive ran, 1 when the run could not start, 2 for bad arguments or keys.
+// --demo replays a demonstration file in 演示模式 (keys are then optional and
+// ignored, as in the program); --save-demo writes the run as a demonstration
+// file when an exam ends with a success.
+//
+// Exit status: 0 when the drive ran, 1 when the run could not start or the
+// demonstration could not be saved, 2 for bad arguments or keys.
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -11,8 +17,11 @@
 #include <string>
 #include <string_view>
 
+#include "demo/demo_file.h"
+#include "demo/shuffle.h"
 #include "drive.h"
 #include "json.h"
+#include "run/end_of_run.h"
 
 namespace {
 
@@ -24,12 +33,15 @@ struct Arguments {
   long maxTicks = 240000;
   bool trace = false;
   std::string keysFile;
+  std::string demoFile;
+  std::string saveDemoFile;
 };
 
 [[noreturn]] void usageError(const std::string& message) {
   std::cerr << "pelvoro-drive: " << message << "\n"
             << "usage: pelvoro-drive --vehicle CAPTION --item CAPTION [--mode 考试模式|练习模式|演示模式]"
-               " [--start-right] [--ground WxH] [--closeup WxH] [--seed N] [--max-ticks N] [--trace] --keys FILE\n";
+               " [--start-right] [--ground WxH] [--closeup WxH] [--seed N] [--max-ticks N] [--trace] --keys FILE"
+               " [--demo FILE] [--save-demo FILE]\n";
   std::exit(2);
 }
 
@@ -66,6 +78,8 @@ Arguments parseArguments(int argc, char** argv) {
     else if (flag == "--start-right") a.setup.startRight = true;
     else if (flag == "--trace") a.trace = true;
     else if (flag == "--keys") a.keysFile = value();
+    else if (flag == "--demo") a.demoFile = value();
+    else if (flag == "--save-demo") a.saveDemoFile = value();
     else if (flag == "--ground") {
       if (!parseSize(value(), a.setup.groundWidth, a.setup.groundHeight)) usageError("--ground needs WxH, e.g. 478x1000");
     } else if (flag == "--closeup") {
@@ -87,8 +101,9 @@ Arguments parseArguments(int argc, char** argv) {
   if (!modeValue) usageError("unknown mode \"" + mode + "\"");
   a.setup.mode = *modeValue;
   if (a.setup.mode == Mode::考试模式 && !hasGround(a.setup.item)) usageError("自由练习 has no exam; use --mode 练习模式");
-  if (a.setup.mode == Mode::演示模式) usageError("演示模式 needs a demonstration file");
-  if (a.keysFile.empty()) usageError("--keys FILE is required");
+  const bool demonstration = a.setup.mode == Mode::演示模式;
+  if (demonstration != !a.demoFile.empty()) usageError("--demo FILE goes with --mode 演示模式, and only with it");
+  if (a.keysFile.empty() && !demonstration) usageError("--keys FILE is required");
   return a;
 }
 
@@ -99,22 +114,41 @@ std::string stateFields(const Simulation& sim) {
          ",\"speed\":" + jsonNumber(m.speed) + ",\"steerAngle\":" + jsonNumber(m.steerAngle);
 }
 
+KeyScript readKeys(const std::string& file) {
+  if (file.empty()) return {};
+  std::ifstream keys(file);
+  if (!keys) usageError("cannot read the keys file " + file);
+  KeyScript script = parseKeyScript(keys);
+  if (script.error) {
+    std::cerr << "pelvoro-drive: " << file << ":" << script.error->line << ": " << script.error->reason << "\n";
+    std::exit(2);
+  }
+  return script;
+}
+
+std::size_t seedLength(const DriveSetup& setup) {
+  return shuffleSeedLength(setup.vehicle->caption, caption(setup.item));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const Arguments args = parseArguments(argc, argv);
+  const KeyScript script = readKeys(args.keysFile);
 
-  std::ifstream keys(args.keysFile);
-  if (!keys) usageError("cannot read the keys file " + args.keysFile);
-  const KeyScript script = parseKeyScript(keys);
-  if (script.error) {
-    std::cerr << "pelvoro-drive: " << args.keysFile << ":" << script.error->line << ": " << script.error->reason
-              << "\n";
-    return 2;
+  StartEnvironment env = startEnvironmentFor(args.setup);
+  std::optional<DemoLines> demoLines;
+  if (!args.demoFile.empty()) {
+    demoLines = readDemoFile(args.demoFile, seedLength(args.setup));
+    if (!demoLines) {
+      std::cout << "{\"error\":" << jsonString("不是有效的演示文件!") << "}\n";
+      return 1;
+    }
+    env.demoLines = &*demoLines;
   }
 
   Simulation sim = simulationFor(args.setup);
-  if (startRun(sim, startEnvironmentFor(args.setup)) == StartResult::VehicleTooLarge) {
+  if (startRun(sim, env) == StartResult::VehicleTooLarge) {
     std::cout << "{\"error\":" << jsonString("你选的车型太大了!") << "}\n";
     return 1;
   }
@@ -128,5 +162,14 @@ int main(int argc, char** argv) {
   std::cout << "{\"message\":" << jsonString(outcome.message) << ",\"ended\":" << (outcome.ended ? "true" : "false")
             << ",\"ticks\":" << outcome.ticks << ",\"elapsedSeconds\":" << jsonNumber(sim.run.elapsedSeconds)
             << stateFields(sim) << ",\"currentScale\":" << jsonNumber(sim.view.currentScale) << "}\n";
+
+  if (!args.saveDemoFile.empty() && sim.selection.mode == Mode::考试模式 &&
+      classifyMessage(outcome.message) == MessageClass::Success) {
+    const DemoSaveResult saved = writeDemoFile(args.saveDemoFile, seedLength(args.setup), sim.demo.demoLines);
+    if (!saved.saved) {
+      std::cerr << "pelvoro-drive: " << saved.reason << "\n";
+      return 1;
+    }
+  }
   return 0;
 }
