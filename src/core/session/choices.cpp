@@ -96,6 +96,8 @@ std::string previewKey(const Selection& sel) {
   return std::string(caption(sel.item)) + (right ? "_右" : "");
 }
 
+DemoChoice demoChoice(const Selection& sel) { return {sel.vehicleCaption(), caption(sel.item), sel.startSide()}; }
+
 std::string_view startCaption(Mode mode) {
   switch (mode) {
     case Mode::演示模式: return "开始演示(&S)...";

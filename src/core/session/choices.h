@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "demo/demo_file.h"
 #include "session/session.h"
 
 namespace pelvoro {
@@ -35,6 +36,9 @@ void decreaseScale(Session& s);  // 比例减10
 // The preview picture's key: the item caption, with "_右" when the start side
 // entry is ticked and enabled.
 std::string previewKey(const Selection& sel);
+
+// The demonstration file the choices in force read and write.
+DemoChoice demoChoice(const Selection& sel);
 
 std::string_view startCaption(Mode mode);     // "开始考试(&S)..." ...
 std::string scaleCaption(double currentScale);  // "当前比例 30"

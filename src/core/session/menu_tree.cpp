@@ -99,7 +99,7 @@ constexpr bool inEnumOrder() {
   return true;
 }
 static_assert(inEnumOrder());
-static_assert(kTree.back().id == mnu关于);
+static_assert(kTree.size() == kMenuEntryCount);
 
 }  // namespace
 

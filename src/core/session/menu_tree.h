@@ -3,6 +3,7 @@
 // states that menu_state.h derives from the session.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -25,6 +26,8 @@ enum class MenuId : std::uint8_t {
   mnu当前比例, mnu比例减10, mnu比例加10, mnu自定义颜色,
   mnu帮助, mnu帮助主题, mnu分隔线7, mnu关于,
 };
+
+inline constexpr std::size_t kMenuEntryCount = static_cast<std::size_t>(MenuId::mnu关于) + 1;
 
 // What choosing an entry means; the session and the window dispatch on it.
 enum class MenuRole : std::uint8_t {
