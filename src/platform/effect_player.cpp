@@ -1,10 +1,10 @@
-#include "effect_player.h"
+#include "platform/effect_player.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QUrl>
 
-#include "paths.h"
+#include "platform/paths.h"
 
 namespace pelvoro {
 

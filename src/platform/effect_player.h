@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "seams.h"
+#include "platform/seams.h"
 
 namespace pelvoro {
 

@@ -1,4 +1,4 @@
-#include "key_codes.h"
+#include "platform/key_codes.h"
 
 #include "run/keys.h"
 

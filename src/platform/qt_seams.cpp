@@ -1,4 +1,4 @@
-#include "qt_seams.h"
+#include "platform/qt_seams.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "paths.h"
+#include "platform/paths.h"
 
 namespace pelvoro {
 

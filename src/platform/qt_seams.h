@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "seams.h"
+#include "platform/seams.h"
 
 namespace pelvoro {
 

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "shell/main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -11,11 +11,12 @@
 #include <QScreen>
 #include <functional>
 
-#include "key_codes.h"
-#include "pane_widget.h"
+#include "platform/paths.h"
+#include "platform/snapshot.h"
 #include "session/choices.h"
 #include "session/menu_state.h"
 #include "session/run_control.h"
+#include "shell/pane_widget.h"
 
 namespace pelvoro {
 
@@ -158,6 +159,7 @@ void MainWindow::connectTimers() {
 
 // Form_Load after the sound: the defaults, their pictures and the first layout.
 void MainWindow::loadDefaults() {
+  itemPreviews_ = itemPreviews();
   random_.seed(seams_.clock.randomSeed());
   session_ = newSession();
   randomizeBannerColours();
@@ -168,7 +170,7 @@ void MainWindow::loadDefaults() {
   项目附加();
   label1_->setText(QStringLiteral("车型:") + text(session_.sim.selection.vehicleCaption()));
   label2_->setText(QStringLiteral("项目:") + text(caption(session_.sim.selection.item)));
-  setWindowTitle(text(windowTitle(session_)));
+  setWindowTitle(text(pelvoro::windowTitle(session_)));
   resize(kDesignClientSize.width(), kDesignClientSize.height() + menuBar()->sizeHint().height());
   设定边界(clientSize());
   savedWindowSize_ = size();
@@ -316,7 +318,7 @@ void MainWindow::showIdlePictures() {
   const std::string photo = std::string(sel.vehicleCaption()) + ".jpg";
   if (!picture1_->loadPicture(toQString(resourcePath(seams_.folder.path(), kPictureFolder, photo))))
     session_.pictureMissing = 1;
-  picture2_->setPicture(itemPreview(previewKey(sel)));
+  picture2_->setPicture(QPixmap::fromImage(itemPreviews_.value(QString::fromStdString(previewKey(sel)))));
 }
 
 // ---- colours

@@ -2,8 +2,10 @@
 // decisions are the session layer's, the window adds the window steps.
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMap>
 #include <QStatusBar>
 #include <array>
 #include <filesystem>
@@ -14,7 +16,7 @@
 #include "render/frame.h"
 #include "session/session.h"
 #include "session/set_bounds.h"
-#include "shell_seams.h"
+#include "shell/shell_seams.h"
 
 class QAction;
 class QMenu;
@@ -98,6 +100,7 @@ class MainWindow : public QMainWindow {
   RandomSource random_;  // the banners' colours
   LayoutResult layout_;
   QSize savedWindowSize_;
+  QMap<QString, QImage> itemPreviews_;  // ImageList1, keyed by item caption and start side
 
   std::array<QAction*, kMenuEntryCount> actions_{};
   std::map<MenuId, QMenu*> menus_;

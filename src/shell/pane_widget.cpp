@@ -1,6 +1,8 @@
-#include "pane_widget.h"
+#include "shell/pane_widget.h"
 
 #include <QPainter>
+
+#include "platform/display_list_painter.h"
 
 namespace pelvoro {
 
@@ -11,6 +13,12 @@ PaneWidget::PaneWidget(QWidget* parent) : QWidget(parent) {
 
 void PaneWidget::setBackground(const QColor& colour) {
   background_ = colour;
+  list_ = {};
+  update();
+}
+
+void PaneWidget::setDisplayList(DisplayList list) {
+  list_ = std::move(list);
   update();
 }
 
@@ -34,7 +42,10 @@ void PaneWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), background_);
   // A picture keeps its own size at the top-left corner, as a picture box shows it.
-  if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+  if (!picture_.isNull())
+    painter.drawPixmap(0, 0, picture_);
+  else
+    playDisplayList(list_, painter, rect());
 }
 
 }  // namespace pelvoro

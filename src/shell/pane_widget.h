@@ -1,9 +1,11 @@
 // A drawing pane: its background colour, and either a picture (while idle)
-// or the frame of the run.
+// or the display list of the run's last frame.
 #pragma once
 
 #include <QPixmap>
 #include <QWidget>
+
+#include "render/display_list.h"
 
 namespace pelvoro {
 
@@ -18,6 +20,8 @@ class PaneWidget : public QWidget {
   void setPicture(const QPixmap& picture);
   void clearPicture();
   bool hasPicture() const { return !picture_.isNull(); }
+  // What the run drew; played over the background when there is no picture.
+  void setDisplayList(DisplayList list);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -25,6 +29,7 @@ class PaneWidget : public QWidget {
  private:
   QColor background_;
   QPixmap picture_;
+  DisplayList list_;
 };
 
 }  // namespace pelvoro

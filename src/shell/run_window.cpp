@@ -5,15 +5,16 @@
 #include <QScreen>
 
 #include "demo/demo_file.h"
-#include "key_codes.h"
-#include "main_window.h"
-#include "pane_widget.h"
-#include "paths.h"
+#include "platform/key_codes.h"
+#include "platform/paths.h"
+#include "render/vehicle_drawing.h"
 #include "run/keyboard.h"
 #include "run/start.h"
 #include "run/tick.h"
 #include "session/choices.h"
 #include "session/run_control.h"
+#include "shell/main_window.h"
+#include "shell/pane_widget.h"
 
 namespace pelvoro {
 
@@ -31,7 +32,7 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 void MainWindow::mnu开始_Click() {
   beginStart(session_);
   label5_->clear();
-  setWindowTitle(text(windowTitle(session_)));
+  setWindowTitle(text(pelvoro::windowTitle(session_)));
 
   const Selection& sel = session_.sim.selection;
   std::optional<DemoLines> demo;
@@ -76,7 +77,6 @@ void MainWindow::mnu开始_Click() {
     return;
   }
   refreshMenus();
-  drawFrame();
   seams_.timer1.start(static_cast<int>(session_.sim.run.tickInterval));
 }
 
@@ -106,7 +106,7 @@ void MainWindow::returnToIdle() {
   updateDemoAvailability();
   设定边界(clientSize());
   for (QWidget* w : std::initializer_list<QWidget*>{label1_, label2_, picture1_, picture2_}) w->show();
-  setWindowTitle(text(windowTitle(session_)));
+  setWindowTitle(text(pelvoro::windowTitle(session_)));
   refreshMenus();
 }
 
@@ -162,6 +162,21 @@ void MainWindow::Timer2_Timer() {
       returnToIdle();
       return;
   }
+}
+
+void MainWindow::drawFrame() {
+  const QScreen* s = screen();
+  FrameSettings settings;
+  settings.screenWidth = s->geometry().width();
+  settings.screenHeight = s->geometry().height();
+  settings.logicalDpi = s->logicalDotsPerInch();
+  settings.windowInnerWidth = clientSize().width();
+  settings.colours = colours_;
+  Frame frame = 画车辆(session_.sim, settings);
+  picture1_->setDisplayList(std::move(frame.closeUp));
+  picture2_->setDisplayList(std::move(frame.ground));
+  if (!statusBar1_->isHidden())
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i) statusPanels_[i]->setText(text(frame.readouts[i]));
 }
 
 void MainWindow::saveDemonstration() {

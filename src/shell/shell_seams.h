@@ -1,7 +1,7 @@
 // The platform as the main window reaches it.
 #pragma once
 
-#include "seams.h"
+#include "platform/seams.h"
 
 namespace pelvoro {
 
