@@ -175,8 +175,7 @@ void MainWindow::drawFrame() {
   Frame frame = 画车辆(session_.sim, settings);
   picture1_->setDisplayList(std::move(frame.closeUp));
   picture2_->setDisplayList(std::move(frame.ground));
-  if (!statusBar1_->isHidden())
-    for (std::size_t i = 0; i < statusPanels_.size(); ++i) statusPanels_[i]->setText(text(frame.readouts[i]));
+  for (std::size_t i = 0; i < statusPanels_.size(); ++i) statusPanels_[i]->setText(text(frame.readouts[i]));
 }
 
 void MainWindow::saveDemonstration() {
