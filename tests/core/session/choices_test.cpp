@@ -50,6 +50,10 @@ TEST(Choices, StartSideFollowsTheItemAndKeepsItsTick) {
   EXPECT_EQ(previewKey(s.sim.selection), "桩考");
   chooseItem(s, Item::直角转弯);
   EXPECT_EQ(previewKey(s.sim.selection), "直角转弯_右");
+  EXPECT_EQ(demoFilePath("程序", demoChoice(s.sim.selection)),
+            std::filesystem::path(u8"程序") / u8"演示" / u8"东南菱帅_直角转弯_右.dem");
+  chooseItem(s, Item::桩考);
+  EXPECT_EQ(demoFilePath("", demoChoice(s.sim.selection)).filename(), std::filesystem::path(u8"东南菱帅_桩考.dem"));
 }
 
 TEST(Choices, FreePracticeForcesPracticeAndScale10AndLocksTheExam) {
