@@ -55,10 +55,12 @@ void MainWindow::mnu开始_Click() {
   picture1_->clearPicture();
   picture2_->clearPicture();
 
-  // The run's layout is needed now for the scale fit; the window manager's
-  // resize to full screen lays the panes out again when it arrives.
+  // The run's layout is needed now for the scale fit; the window system's
+  // resize lays the panes out again when it arrives. The geometry is set too,
+  // for a desktop without a window manager to honour the full-screen state.
   const QRect screenArea = screen()->geometry();
-  showFullScreen();
+  setWindowState(windowState() | Qt::WindowFullScreen);
+  setGeometry(screenArea);
   设定边界(QSize(screenArea.width(), screenArea.height() - menuBar()->sizeHint().height()));
   for (QWidget* w : std::initializer_list<QWidget*>{label1_, label2_, picture1_, picture2_}) w->show();
 
@@ -94,7 +96,7 @@ void MainWindow::returnToIdle() {
   applyGroundColour();
   for (QWidget* w : std::initializer_list<QWidget*>{label1_, label2_, picture1_, picture2_}) w->hide();
 
-  showNormal();
+  setWindowState(windowState() & ~Qt::WindowFullScreen);
   resize(savedWindowSize_);
   const QRect screenArea = screen()->geometry();
   move((screenArea.width() - frameGeometry().width()) / 2, (screenArea.height() - frameGeometry().height()) / 2);
