@@ -59,8 +59,8 @@ void MainWindow::mnu开始_Click() {
   // resize lays the panes out again when it arrives. The geometry is set too,
   // for a desktop without a window manager to honour the full-screen state.
   const QRect screenArea = screen()->geometry();
-  setWindowState(windowState() | Qt::WindowFullScreen);
   setGeometry(screenArea);
+  setWindowState(windowState() | Qt::WindowFullScreen);
   设定边界(QSize(screenArea.width(), screenArea.height() - menuBar()->sizeHint().height()));
   for (QWidget* w : std::initializer_list<QWidget*>{label1_, label2_, picture1_, picture2_}) w->show();
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "field/radar.h"
 #include "run/keys.h"
 #include "run_fixture.h"
