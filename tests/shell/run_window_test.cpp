@@ -3,6 +3,8 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 
 #include "demo/demo_file.h"
@@ -26,6 +28,26 @@ void driveOffTheGround(WindowFixture& f) {
     f.timer1.fire();
   }
   ASSERT_TRUE(f.tickUntilEnd(5000));
+}
+
+// The exam of the width gates, driven through the window's keys: one W for the
+// full 20 km/h, then steering one step per tick at the next gate's centre.
+void passWidthGates(WindowFixture& f) {
+  MainWindow& w = *f.window;
+  w.Form_KeyDown(keys::W);
+  for (int i = 0; i < 3000 && f.timer1.isActive(); ++i) {
+    const Simulation& sim = f.session().sim;
+    const MotionState& m = sim.motion;
+    const auto gate = static_cast<std::size_t>(std::clamp((sim.run.judgeStage + 1) / 2, 1, 3) - 1);
+    const double aimY = m.vehicleY - 4 * sim.view.currentScale;  // the gates lie up the screen
+    const double alpha = std::atan2(aimY - m.vehicleY, sim.field.gateCentres[gate].x - m.vehicleX) - m.heading;
+    const double distance = std::hypot(aimY - m.vehicleY, sim.field.gateCentres[gate].x - m.vehicleX);
+    const double wanted = std::atan(2 * sim.vehicle.wheelbase * std::sin(alpha) / distance) / sim.vehicle.steerStep;
+    const double now = m.steerAngle / sim.vehicle.steerStep;
+    if (std::lround(wanted) > std::lround(now)) w.Form_KeyDown(keys::D);
+    if (std::lround(wanted) < std::lround(now)) w.Form_KeyDown(keys::A);
+    f.timer1.fire();
+  }
 }
 
 void writeDemo(WindowFixture& f, const std::vector<std::string>& records) {
@@ -208,6 +230,51 @@ TEST(RunWindow, DemonstrationReplaysItsFileAndEndsWithThePrompt) {
   f.timer2.fire();
   EXPECT_TRUE(isIdle(f.session()));
   EXPECT_TRUE(w.action(mnu演示模式)->isChecked()) << "the file is still there";
+}
+
+TEST(RunWindow, PassedExamIsSavedOnRequestAndReplaysAsADemonstration) {
+  WindowFixture f;
+  MainWindow& w = f.open();
+  f.choose(mnu限速通过限宽门);
+  f.choose(mnu开始);
+  passWidthGates(f);
+  ASSERT_EQ(label(w, "Label5")->text(), QStringLiteral("祝贺你!"));
+  EXPECT_EQ(label(w, "Label5")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+  EXPECT_EQ(f.sound.plays(Sound::祝贺), 1);
+  EXPECT_EQ(f.sound.plays(Sound::鼓励), 1);
+  const double passedAtY = f.session().sim.motion.vehicleY;
+
+  f.dialogs.answers = {true};
+  f.timer2.fire();
+  ASSERT_EQ(f.dialogs.asked.size(), 1u);
+  EXPECT_EQ(f.dialogs.asked[0].text, "是否保存为演示? ");
+  EXPECT_TRUE(isIdle(f.session()));
+  EXPECT_TRUE(std::filesystem::exists(f.folder.path() / u8"演示" / u8"东南菱帅_限速通过限宽门.dem"));
+  ASSERT_TRUE(w.action(mnu演示模式)->isEnabled());
+
+  f.choose(mnu演示模式);
+  f.choose(mnu开始);
+  ASSERT_TRUE(f.tickUntilEnd(3000));
+  EXPECT_EQ(label(w, "Label5")->text(), QStringLiteral("演示结束!"));
+  EXPECT_NEAR(f.session().sim.motion.vehicleY, passedAtY, f.session().sim.view.currentScale)
+      << "the replay drives the recorded run to where it passed";
+}
+
+TEST(RunWindow, FailedSaveIsReportedAndNoDemonstrationIsOffered) {
+  WindowFixture f;
+  MainWindow& w = f.open();
+  std::ofstream(toPath(f.dir.path()) / u8"演示") << "a file where the folder should be";
+  f.choose(mnu限速通过限宽门);
+  f.choose(mnu开始);
+  passWidthGates(f);
+  ASSERT_EQ(f.session().message, "祝贺你!");
+  f.dialogs.answers = {true};
+  f.timer2.fire();
+  ASSERT_EQ(f.dialogs.shown.size(), 1u);
+  EXPECT_EQ(f.dialogs.shown[0].icon, MessageIcon::Error);
+  EXPECT_EQ(f.dialogs.shown[0].text.rfind("演示文件没有保存!\n\n", 0), 0u) << f.dialogs.shown[0].text;
+  EXPECT_TRUE(isIdle(f.session()));
+  EXPECT_FALSE(w.action(mnu演示模式)->isEnabled());
 }
 
 TEST(RunWindow, UnreadableDemonstrationIsReportedAndTheRunDoesNotStart) {
