@@ -6,7 +6,7 @@
 //
 // --demo replays a demonstration file in 演示模式 (keys are then optional and
 // ignored, as in the program); --save-demo writes the run as a demonstration
-// file when an exam ends with a success; --snapshot draws both panes of the
+// file when an exam ends with a success (and exits with 1 when it does not); --snapshot draws both panes of the
 // last tick side by side, as the window shows them.
 //
 // Exit status: 0 when the drive ran, 1 when the run could not start or the
@@ -177,8 +177,11 @@ int main(int argc, char** argv) {
     }
   }
 
-  if (!args.saveDemoFile.empty() && sim.selection.mode == Mode::考试模式 &&
-      classifyMessage(outcome.message) == MessageClass::Success) {
+  if (!args.saveDemoFile.empty()) {
+    if (sim.selection.mode != Mode::考试模式 || classifyMessage(outcome.message) != MessageClass::Success) {
+      std::cerr << "pelvoro-drive: not saved as a demonstration: the exam did not pass\n";
+      return 1;
+    }
     const DemoSaveResult saved = writeDemoFile(args.saveDemoFile, seedLength(args.setup), sim.demo.demoLines);
     if (!saved.saved) {
       std::cerr << "pelvoro-drive: " << saved.reason << "\n";
