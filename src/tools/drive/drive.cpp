@@ -10,6 +10,11 @@ Simulation simulationFor(const DriveSetup& setup) {
   sim.selection.item = setup.item;
   sim.selection.mode = setup.mode;
   sim.selection.startToRight = {setup.startRight, hasMirroredLayout(setup.item)};
+  // As the menus are: the trajectory lines can be switched on (keys 1, 2, 3) in practice only.
+  const bool practice = setup.mode == Mode::练习模式;
+  sim.selection.bodyTraceLine.enabled = practice;
+  sim.selection.frontWheelTraceLine.enabled = practice;
+  sim.selection.rearWheelTraceLine.enabled = practice;
   // Free practice runs at the scale its menu entry sets.
   if (!hasGround(setup.item)) sim.view.currentScale = 10;
   return sim;

@@ -2,11 +2,12 @@
 //
 //   pelvoro-drive --vehicle CAPTION --item CAPTION [--mode 考试模式|练习模式|演示模式] [--start-right]
 //                 [--ground WxH] [--closeup WxH] [--seed N] [--max-ticks N] [--trace] --keys FILE
-//                 [--demo FILE] [--save-demo FILE]
+//                 [--demo FILE] [--save-demo FILE] [--snapshot FILE.png]
 //
 // --demo replays a demonstration file in 演示模式 (keys are then optional and
 // ignored, as in the program); --save-demo writes the run as a demonstration
-// file when an exam ends with a success.
+// file when an exam ends with a success (and exits with 1 when it does not); --snapshot draws both panes of the
+// last tick side by side, as the window shows them.
 //
 // Exit status: 0 when the drive ran, 1 when the run could not start or the
 // demonstration could not be saved, 2 for bad arguments or keys.
@@ -21,6 +22,8 @@
 #include "demo/shuffle.h"
 #include "drive.h"
 #include "json.h"
+#include "platform/snapshot.h"
+#include "render/vehicle_drawing.h"
 #include "run/end_of_run.h"
 
 namespace {
@@ -35,13 +38,14 @@ struct Arguments {
   std::string keysFile;
   std::string demoFile;
   std::string saveDemoFile;
+  std::string snapshotFile;
 };
 
 [[noreturn]] void usageError(const std::string& message) {
   std::cerr << "pelvoro-drive: " << message << "\n"
             << "usage: pelvoro-drive --vehicle CAPTION --item CAPTION [--mode 考试模式|练习模式|演示模式]"
                " [--start-right] [--ground WxH] [--closeup WxH] [--seed N] [--max-ticks N] [--trace] --keys FILE"
-               " [--demo FILE] [--save-demo FILE]\n";
+               " [--demo FILE] [--save-demo FILE] [--snapshot FILE.png]\n";
   std::exit(2);
 }
 
@@ -80,6 +84,7 @@ Arguments parseArguments(int argc, char** argv) {
     else if (flag == "--keys") a.keysFile = value();
     else if (flag == "--demo") a.demoFile = value();
     else if (flag == "--save-demo") a.saveDemoFile = value();
+    else if (flag == "--snapshot") a.snapshotFile = value();
     else if (flag == "--ground") {
       if (!parseSize(value(), a.setup.groundWidth, a.setup.groundHeight)) usageError("--ground needs WxH, e.g. 478x1000");
     } else if (flag == "--closeup") {
@@ -163,8 +168,20 @@ int main(int argc, char** argv) {
             << ",\"ticks\":" << outcome.ticks << ",\"elapsedSeconds\":" << jsonNumber(sim.run.elapsedSeconds)
             << stateFields(sim) << ",\"currentScale\":" << jsonNumber(sim.view.currentScale) << "}\n";
 
-  if (!args.saveDemoFile.empty() && sim.selection.mode == Mode::考试模式 &&
-      classifyMessage(outcome.message) == MessageClass::Success) {
+  if (!args.snapshotFile.empty()) {
+    const QSize closeUp(static_cast<int>(args.setup.closeUpWidth), static_cast<int>(args.setup.closeUpHeight));
+    const QSize ground(static_cast<int>(args.setup.groundWidth), static_cast<int>(args.setup.groundHeight));
+    if (!saveFrameSnapshot(画车辆(sim, FrameSettings{}), closeUp, ground, QString::fromStdString(args.snapshotFile))) {
+      std::cerr << "pelvoro-drive: cannot write " << args.snapshotFile << "\n";
+      return 1;
+    }
+  }
+
+  if (!args.saveDemoFile.empty()) {
+    if (sim.selection.mode != Mode::考试模式 || classifyMessage(outcome.message) != MessageClass::Success) {
+      std::cerr << "pelvoro-drive: not saved as a demonstration: the exam did not pass\n";
+      return 1;
+    }
     const DemoSaveResult saved = writeDemoFile(args.saveDemoFile, seedLength(args.setup), sim.demo.demoLines);
     if (!saved.saved) {
       std::cerr << "pelvoro-drive: " << saved.reason << "\n";

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "field/radar.h"
-#include "model/geometry.h"
 #include "model/catalogue.h"
+#include "model/geometry.h"
 #include "view/scales.h"
 
 namespace pelvoro::testing {
@@ -51,14 +51,13 @@ void Exam::pressSpeed(double direction) {
 
 void Exam::pressW() { pressSpeed(+1); }
 void Exam::pressS() { pressSpeed(-1); }
-void Exam::brake() { brakePending_ = true; }
 void Exam::steerTo(int steps) { steerTarget_ = steps; }
 
 void Exam::tick() {
   if (!message.empty()) return;
   MotionState& m = g.motion;
   const VehicleParameters& v = g.vehicle;
-  if (brakePending_) m.speed = 0;  // braking never reverses
+  if (brakePending_) m.speed = 0;  // as enough F presses: braking stops, never reverses
   brakePending_ = false;
   const double target = steerTarget_ * v.steerStep;
   if (m.steerAngle < target - v.steerStep / 2) m.steerAngle = std::min(m.steerAngle + v.steerStep, v.maxSteerAngle);
@@ -111,14 +110,15 @@ void Exam::followPath(const std::vector<FieldPoint>& path, double lookahead) {
 
 void Exam::speedTo(int steps) {
   const double target = steps * g.vehicle.speedStep;
-  while (message.empty() && std::abs(g.motion.speed - target) > g.vehicle.speedStep / 2) {
+  for (int press = 0; press < 20 && message.empty() && std::abs(g.motion.speed - target) > g.vehicle.speedStep / 2;
+       ++press) {
     if (g.motion.speed < target) pressW(); else pressS();
     tick();
   }
 }
 
 void Exam::stop() {
-  brake();
+  brakePending_ = true;
   tick();
 }
 

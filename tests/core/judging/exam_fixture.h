@@ -2,6 +2,7 @@
 // with the exam's keys, for the judging tests.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -41,8 +42,6 @@ class Exam {
   // for the items that count moves.
   void pressW();
   void pressS();
-  // Brakes to a standstill at the next tick.
-  void brake();
   // The steering wanted, in steering steps (negative left); a held key brings
   // the wheel there one step per tick.
   void steerTo(int steps);
@@ -54,10 +53,6 @@ class Exam {
   // run or maxTicks have passed. True when `done` was reached without a message.
   bool driveUntil(const std::function<bool(const MotionState&)>& done,
                   const std::function<void()>& driver = {}, int maxTicks = 5000);
-  // Pure pursuit: the steering of the circle through the rear axle centre and
-  // the aim point, to the nearest step; reversing, the circle leaves the rear
-  // axle backwards.
-  void steerAt(FieldPoint aim);
   // A driver moving up or down the screen who keeps the rear axle on the line
   // x = lineX(y): steers at the point of the line `lookahead` metres ahead in
   // the direction of travel.
@@ -67,7 +62,7 @@ class Exam {
   void followPath(const std::vector<FieldPoint>& path, double lookahead);
   // Speed keys with a tick after each press, until speed is `steps` speed steps.
   void speedTo(int steps);
-  // Brakes and waits one tick at a standstill.
+  // Brakes to a standstill in the next tick.
   void stop();
 
  private:
@@ -75,6 +70,10 @@ class Exam {
   int steerTarget_ = 0;
   std::size_t pathIndex_ = 0;  // progress along the path being followed
   void pressSpeed(double direction);
+  // Pure pursuit: the steering of the circle through the rear axle centre and
+  // the aim point, to the nearest step; reversing, the circle leaves the rear
+  // axle backwards.
+  void steerAt(FieldPoint aim);
 };
 
 }  // namespace pelvoro::testing

@@ -88,10 +88,10 @@ TEST_F(UTurn, AWheelExactlyOnALineHasCrossedIt) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const Exam unchanged = e;
+    const double before = e.g.field.*c.line;
     e.g.field.*c.line = c.at;
     EXPECT_EQ(e.judgeMessage(), c.expected);
-    e = unchanged;
+    e.g.field.*c.line = before;
   }
 }
 
@@ -111,7 +111,7 @@ TEST_F(UTurn, AFivePointTurnIsPassed) {
   e.pressW();
   e.tick();
   EXPECT_EQ(e.judgeStage, 1);
-  // Over to the right edge first, to have the whole road for the first turn.
+  // Over to the right first, to have the road's width for the first turn.
   e.steerTo(3);
   ASSERT_TRUE(e.driveUntil([&](const MotionState& m) { return m.vehicleX > f.centreX + e.metres(0.5); })) << e.message;
   e.steerTo(-3);

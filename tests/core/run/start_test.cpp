@@ -16,8 +16,8 @@ TEST(Start, StartingAgainResetsTheClockTheCountersAndTheRecording) {
   Simulation sim = startedRun(Item::桩考, Mode::练习模式);
   const MotionState startPose = sim.motion;
   handleRunKey(sim, keys::S);
-  handleRunKey(sim, keys::F);
   for (int i = 0; i < 20; ++i) tickOnce(sim);
+  handleRunKey(sim, keys::F);
   ASSERT_NE(sim.demo.demoLines[0], "");
   startRun(sim, defaultEnvironment());
   EXPECT_EQ(sim.run.elapsedSeconds, 0);

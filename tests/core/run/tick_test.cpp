@@ -94,14 +94,5 @@ TEST(Tick, RecordsAChangeOncePerTickAndNothingWhenUnchanged) {
   EXPECT_EQ(sim.demo.demoLines[1], "");
 }
 
-TEST(Tick, WidthGatesSkipTheGroundCheckBeforeTheFirstStart) {
-  Simulation sim = startedRun(Item::限速通过限宽门, Mode::考试模式);
-  // Put the body over the bottom edge of the ground, still on the road.
-  sim.motion.vehicleY = sim.view.groundPaneBottom;
-  EXPECT_FALSE(tickOnce(sim).ended);
-  handleRunKey(sim, keys::W);
-  EXPECT_EQ(tickOnce(sim).message, "车身出界!");
-}
-
 }  // namespace
 }  // namespace pelvoro
