@@ -1,4 +1,8 @@
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QScreen>
 #include <gtest/gtest.h>
@@ -88,12 +92,53 @@ TEST(RunWindow, StartGoesFullScreenAndReturnRestoresTheIdleWindow) {
   f.choose(mnu返回);
   EXPECT_FALSE(w.isFullScreen());
   EXPECT_EQ(w.size(), idleSize);
+  EXPECT_NEAR(w.frameGeometry().center().x(), w.screen()->geometry().center().x(), 1) << "centred";
+  EXPECT_NEAR(w.frameGeometry().center().y(), w.screen()->geometry().center().y(), 1);
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Pelvoro"));
   EXPECT_EQ(w.action(mnu当前比例)->text(), QStringLiteral("当前比例 30"));
   EXPECT_EQ(label(w, "Label1")->text(), QStringLiteral("车型:东南菱帅"));
   EXPECT_FALSE(f.timer1.isActive());
   EXPECT_EQ(f.sound.calls.back(), (SoundCall{Sound::引擎, false, false}));
   EXPECT_NEAR(w.layout().closeUpPane.width, 0.75 * w.centralWidget()->width() - 3, 1) << "idle splits 3 : 1";
+}
+
+TEST(RunWindow, KeyEventsReachTheWindowAsVirtualKeys) {
+  WindowFixture f;
+  MainWindow& w = f.open();
+  const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(&w, &event);
+  };
+  press(Qt::Key_Return);
+  ASSERT_TRUE(f.timer1.isActive());
+  press(Qt::Key_S);
+  EXPECT_LT(f.session().sim.motion.speed, 0);
+  press(Qt::Key_Escape);
+  EXPECT_TRUE(isIdle(f.session()));
+  EXPECT_TRUE(w.isVisible());
+  press(Qt::Key_Escape);
+  EXPECT_FALSE(w.isVisible()) << "Esc while idle closes the window, which ends the program";
+}
+
+TEST(RunWindow, RightClickOnAPicturePopsUpItsMenuOnlyWhileIdle) {
+  WindowFixture f;
+  MainWindow& w = f.open();
+  const auto rightClick = [&](const char* name) {
+    QWidget* target = widget(w, name);
+    const QPointF at(5, 5);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::RightButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    const QString title = popup ? popup->title() : QString();
+    if (popup) popup->close();
+    return title;
+  };
+  EXPECT_EQ(rightClick("Picture1"), QStringLiteral("车型(&C)"));
+  EXPECT_EQ(rightClick("Picture2"), QStringLiteral("项目(&X)"));
+  EXPECT_EQ(rightClick("Label4"), QStringLiteral("车型(&C)"));
+  f.choose(mnu开始);
+  EXPECT_EQ(rightClick("Picture2"), QString());
 }
 
 TEST(RunWindow, FreePracticeKeepsItsScaleAfterReturn) {
