@@ -1,14 +1,11 @@
 #include "shell/main_window.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QFont>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QScreen>
 #include <functional>
 
 #include "platform/paths.h"
@@ -168,8 +165,6 @@ void MainWindow::loadDefaults() {
   applyGroundColour();
   车型附加();
   项目附加();
-  label1_->setText(QStringLiteral("车型:") + text(session_.sim.selection.vehicleCaption()));
-  label2_->setText(QStringLiteral("项目:") + text(caption(session_.sim.selection.item)));
   setWindowTitle(text(pelvoro::windowTitle(session_)));
   resize(kDesignClientSize.width(), kDesignClientSize.height() + menuBar()->sizeHint().height());
   设定边界(clientSize());

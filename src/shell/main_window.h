@@ -76,6 +76,8 @@ class MainWindow : public QMainWindow {
   void mnu开始_Click();
   void mnu返回_Click();
   void returnToIdle();
+  // The two captions and the two panes, hidden while they are being changed.
+  void setPanesVisible(bool visible);
   void Timer1_Timer();
   void Timer2_Timer();
   void endOfRun(std::string message);

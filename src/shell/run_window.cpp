@@ -48,7 +48,7 @@ void MainWindow::mnu开始_Click() {
   }
 
   控件显示();
-  for (QWidget* w : std::initializer_list<QWidget*>{label1_, label2_, picture1_, picture2_}) w->hide();
+  setPanesVisible(false);
   label1_->setText(QStringLiteral("车辆俯视图:"));
   label2_->setText(QStringLiteral("场地俯视图:"));
   applyGroundColour();
@@ -62,7 +62,7 @@ void MainWindow::mnu开始_Click() {
   setGeometry(screenArea);
   setWindowState(windowState() | Qt::WindowFullScreen);
   设定边界(QSize(screenArea.width(), screenArea.height() - menuBar()->sizeHint().height()));
-  for (QWidget* w : std::initializer_list<QWidget*>{label1_, label2_, picture1_, picture2_}) w->show();
+  setPanesVisible(true);
 
   StartEnvironment env;
   env.vehPaneWidth = layout_.closeUpPane.width;
@@ -89,12 +89,16 @@ void MainWindow::mnu返回_Click() {
   if (!isIdle(session_)) returnToIdle();
 }
 
+void MainWindow::setPanesVisible(bool visible) {
+  for (QWidget* w : std::initializer_list<QWidget*>{label1_, label2_, picture1_, picture2_}) w->setVisible(visible);
+}
+
 void MainWindow::returnToIdle() {
   seams_.sound.stop(Sound::引擎);
   seams_.timer1.stop();
   pelvoro::returnToIdle(session_);
   applyGroundColour();
-  for (QWidget* w : std::initializer_list<QWidget*>{label1_, label2_, picture1_, picture2_}) w->hide();
+  setPanesVisible(false);
 
   setWindowState(windowState() & ~Qt::WindowFullScreen);
   resize(savedWindowSize_);
@@ -107,7 +111,7 @@ void MainWindow::returnToIdle() {
   控件显示();
   updateDemoAvailability();
   设定边界(clientSize());
-  for (QWidget* w : std::initializer_list<QWidget*>{label1_, label2_, picture1_, picture2_}) w->show();
+  setPanesVisible(true);
   setWindowTitle(text(pelvoro::windowTitle(session_)));
   refreshMenus();
 }
