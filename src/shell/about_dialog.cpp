@@ -5,7 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
+#include <algorithm>
 
 namespace pelvoro {
 
@@ -26,7 +26,6 @@ QString versionText() { return QStringLiteral("版本 ") + QStringLiteral(PELVOR
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setWindowTitle(QStringLiteral("关于 Pelvoro"));
-  setFixedSize(kAboutSize);
 
   auto* icon = new QLabel;
   icon->setPixmap(windowIcon().pixmap(48, 48));
@@ -40,8 +39,7 @@ AboutDialog::AboutDialog(QWidget* parent)
   version->setObjectName(QStringLiteral("lblVersion"));
   auto* description = new QLabel(QStringLiteral(
       "版权所有 © Pelvoro 的作者们。本软件按原样提供，不附带任何担保。\n\n"
-      "场地驾驶考试模拟软件：在俯视的考场上用键盘驾驶十七种车型，练习桩考、侧方停车、直角转弯、"
-      "曲线行驶、通过连续障碍、通过单边桥、限速通过限宽门和场地公路调头。"));
+      "场地驾驶考试模拟软件：用键盘驾驶十七种车型，练习场地驾驶考试的八个项目。"));
   description->setObjectName(QStringLiteral("lblDescription"));
   description->setWordWrap(true);
   auto* ok = new QPushButton(QStringLiteral("确定"));
@@ -57,6 +55,8 @@ AboutDialog::AboutDialog(QWidget* parent)
   grid->addWidget(separator(), 3, 0, 1, 2);
   grid->addWidget(separator(), 4, 0, 1, 2);
   grid->addWidget(ok, 5, 1, Qt::AlignRight);
+  // The width of the design; the height grows where a font needs more room for the text.
+  setFixedSize(kAboutSize.width(), std::max(kAboutSize.height(), heightForWidth(kAboutSize.width())));
 }
 
 }  // namespace pelvoro
