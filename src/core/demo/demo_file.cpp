@@ -99,7 +99,11 @@ std::optional<DemoLines> readDemoFile(const fs::path& file, std::size_t seedLeng
 }
 
 std::string invalidDemoFileMessage(const fs::path& file) {
-  return "\"" + toUtf8(file) + "\"不是有效的演示文件!";
+  // Built by appending: GCC 12 warns falsely (-Wrestrict) about "literal" + string.
+  std::string message = "\"";
+  message += toUtf8(file);
+  message += "\"不是有效的演示文件!";
+  return message;
 }
 
 DemoSaveResult saveDemoFile(const fs::path& programFolder, const DemoChoice& choice, const DemoLines& lines) {

@@ -21,14 +21,20 @@ std::optional<PixelPoint> point(double x, double y) {
   return PixelPoint{*sx, *sy};
 }
 
-void addLine(DisplayList& list, double x1, double y1, double x2, double y2) {
+// A line or rectangle between two points; false, and nothing recorded, when
+// either point is not finite.
+bool addTwoPoint(DisplayList& list, PrimitiveKind kind, double x1, double y1, double x2, double y2) {
   const auto a = point(x1, y1), b = point(x2, y2);
-  if (!a || !b) return;
-  Primitive p{.kind = PrimitiveKind::line};
+  if (!a || !b) return false;
+  Primitive p{.kind = kind};
   p.a = *a;
   p.b = *b;
   list.primitives.push_back(p);
-  list.penPosition = *b;
+  return true;
+}
+
+void addLine(DisplayList& list, double x1, double y1, double x2, double y2) {
+  if (addTwoPoint(list, PrimitiveKind::line, x1, y1, x2, y2)) list.penPosition = list.primitives.back().b;
 }
 
 void addRound(DisplayList& list, PrimitiveKind kind, double cx, double cy, double radius, double start,
@@ -72,12 +78,7 @@ void drawLineOn(DisplayList& list, double dx, double dy) {
 }
 
 void drawRectangle(DisplayList& list, double x1, double y1, double x2, double y2) {
-  const auto a = point(x1, y1), b = point(x2, y2);
-  if (!a || !b) return;
-  Primitive p{.kind = PrimitiveKind::rectangle};
-  p.a = *a;
-  p.b = *b;
-  list.primitives.push_back(p);
+  addTwoPoint(list, PrimitiveKind::rectangle, x1, y1, x2, y2);
 }
 
 void drawCircle(DisplayList& list, double cx, double cy, double radius) {

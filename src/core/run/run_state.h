@@ -6,7 +6,8 @@ namespace pelvoro {
 struct RunState {
   double tickInterval = 60;        // Timer1 period, ms
   double replayTickInterval = 60;  // replay tolerance base, ms
-  double elapsedSeconds = 0;       // run clock
+  long ticksRun = 0;               // ticks of this run so far
+  double elapsedSeconds = 0;       // run clock: ticksRun × tickInterval / 1000, s
   int judgeStage = -1;             // judging counter; −1 until the first speed key
   int brakePressCount = 0;         // brake presses waiting for the next tick
   int speedKeyLatch = 0;           // 1 once a speed step was taken this tick

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <utility>
 
 #include "run/keys.h"
@@ -26,20 +25,12 @@ std::string_view trim(std::string_view s) {
   return s.substr(first, last - first + 1);
 }
 
-template <typename Int>
-std::optional<Int> parseDecimal(std::string_view text) {
-  Int value{};
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
 }  // namespace
 
 std::optional<int> keyCode(std::string_view name) {
   for (const auto& [keyName, code] : kKeyNames)
     if (keyName == name) return code;
-  const auto code = parseDecimal<int>(name);
+  const auto code = parseWhole<int>(name);
   if (code && *code >= 1 && *code <= kLargestVirtualKey) return code;
   return std::nullopt;
 }
@@ -57,7 +48,7 @@ KeyScript parseKeyScript(std::istream& in) {
       return script;
     };
     if (space == std::string_view::npos) return fail("expected \"T KEY\"");
-    const auto tick = parseDecimal<long>(line.substr(0, space));
+    const auto tick = parseWhole<long>(line.substr(0, space));
     const std::string_view name = trim(line.substr(space));
     if (!tick || *tick < 1) return fail("the tick must be a whole number of at least 1");
     const auto code = keyCode(name);

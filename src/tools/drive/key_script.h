@@ -1,6 +1,7 @@
 // Scripted keys: "T KEY" per line, delivered after tick T−1 and before tick T.
 #pragma once
 
+#include <charconv>
 #include <istream>
 #include <optional>
 #include <string>
@@ -31,5 +32,14 @@ KeyScript parseKeyScript(std::istream& in);
 
 // The virtual-key code of a key name or a decimal code, if it is one.
 std::optional<int> keyCode(std::string_view name);
+
+// A whole decimal number filling all of `text`, if it is one.
+template <typename Int>
+std::optional<Int> parseWhole(std::string_view text) {
+  Int value{};
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
 
 }  // namespace pelvoro::drive

@@ -6,12 +6,11 @@
 //
 // --demo replays a demonstration file in 演示模式 (keys are then optional and
 // ignored, as in the program); --save-demo writes the run as a demonstration
-// file when an exam ends with a success; --snapshot draws both panes of the
+// file when an exam ends with a success (and exits with 1 when it does not); --snapshot draws both panes of the
 // last tick side by side, as the window shows them.
 //
 // Exit status: 0 when the drive ran, 1 when the run could not start or the
 // demonstration could not be saved, 2 for bad arguments or keys.
-#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -49,21 +48,14 @@ struct Arguments {
   std::exit(2);
 }
 
-template <typename Int>
-bool parseWhole(std::string_view text, Int& value) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc{} && end == text.data() + text.size();
-}
-
 // "WxH" with both sides whole numbers from 1 to 100000 pixels.
 bool parseSize(std::string_view text, double& width, double& height) {
   const auto x = text.find('x');
-  long w = 0, h = 0;
-  if (x == std::string_view::npos || !parseWhole(text.substr(0, x), w) || !parseWhole(text.substr(x + 1), h))
-    return false;
-  if (w < 1 || h < 1 || w > 100000 || h > 100000) return false;
-  width = static_cast<double>(w);
-  height = static_cast<double>(h);
+  if (x == std::string_view::npos) return false;
+  const auto w = parseWhole<long>(text.substr(0, x)), h = parseWhole<long>(text.substr(x + 1));
+  if (!w || !h || *w < 1 || *h < 1 || *w > 100000 || *h > 100000) return false;
+  width = static_cast<double>(*w);
+  height = static_cast<double>(*h);
   return true;
 }
 
@@ -90,9 +82,13 @@ Arguments parseArguments(int argc, char** argv) {
     } else if (flag == "--closeup") {
       if (!parseSize(value(), a.setup.closeUpWidth, a.setup.closeUpHeight)) usageError("--closeup needs WxH, e.g. 1436x1000");
     } else if (flag == "--seed") {
-      if (!parseWhole(value(), a.setup.seed)) usageError("--seed needs a whole number");
+      const auto seed = parseWhole<std::uint64_t>(value());
+      if (!seed) usageError("--seed needs a whole number");
+      a.setup.seed = *seed;
     } else if (flag == "--max-ticks") {
-      if (!parseWhole(value(), a.maxTicks) || a.maxTicks < 0) usageError("--max-ticks needs a whole number >= 0");
+      const auto ticks = parseWhole<long>(value());
+      if (!ticks || *ticks < 0) usageError("--max-ticks needs a whole number >= 0");
+      a.maxTicks = *ticks;
     } else {
       usageError("unknown option " + std::string(flag));
     }
@@ -177,8 +173,11 @@ int main(int argc, char** argv) {
     }
   }
 
-  if (!args.saveDemoFile.empty() && sim.selection.mode == Mode::考试模式 &&
-      classifyMessage(outcome.message) == MessageClass::Success) {
+  if (!args.saveDemoFile.empty()) {
+    if (sim.selection.mode != Mode::考试模式 || classifyMessage(outcome.message) != MessageClass::Success) {
+      std::cerr << "pelvoro-drive: not saved as a demonstration: the exam did not pass\n";
+      return 1;
+    }
     const DemoSaveResult saved = writeDemoFile(args.saveDemoFile, seedLength(args.setup), sim.demo.demoLines);
     if (!saved.saved) {
       std::cerr << "pelvoro-drive: " << saved.reason << "\n";

@@ -62,13 +62,24 @@ TEST(Tick, ExamJudgesTheItem) {
 TEST(Tick, FourHoursEndTheRunWithTheModesTimeout) {
   for (Mode mode : {Mode::考试模式, Mode::练习模式}) {
     Simulation sim = startedRun(Item::桩考, mode);
-    sim.run.elapsedSeconds = kRunTimeLimitSeconds - 0.06;
+    sim.run.ticksRun = 240000 - 1;  // four hours of 60 ms ticks, less one
     const TickResult r = tickOnce(sim);
     EXPECT_TRUE(r.ended);
     EXPECT_FALSE(r.moved);
     EXPECT_EQ(r.message, mode == Mode::考试模式 ? "考试超时!" : "练习超时!");
   }
   EXPECT_EQ(timeoutMessage("演示模式"), "演示超时!");
+}
+
+TEST(Tick, TheClockCountsTicksExactly) {
+  // Regression: summing 0.06 s per tick put the clock at 14399.99999997 s after
+  // four hours, so the timeout came one tick late.
+  Simulation sim = startedRun(Item::桩考, Mode::考试模式);
+  TickResult r;
+  for (long t = 1; t <= 240000 && !r.ended; ++t) r = tickOnce(sim);
+  EXPECT_EQ(sim.run.ticksRun, 240000);
+  EXPECT_EQ(sim.run.elapsedSeconds, 14400);
+  EXPECT_EQ(r.message, "考试超时!");
 }
 
 TEST(Tick, ASmallerScreenEndsTheRun) {
