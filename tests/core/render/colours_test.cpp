@@ -52,7 +52,7 @@ TEST(Colours, RandomPureColourIsNeverBlackOrWhiteAndReachesAllSix) {
     ASSERT_NE(c, kBlack);
     ASSERT_NE(c, kWhite);
     for (const std::uint8_t component : {c.red, c.green, c.blue}) ASSERT_TRUE(component == 0 || component == 255);
-    seen.insert(rgbValue(c));
+    seen.insert(c.red << 16 | c.green << 8 | c.blue);
   }
   EXPECT_EQ(seen.size(), 6u);
 }

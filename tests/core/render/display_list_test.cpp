@@ -85,13 +85,6 @@ TEST(DisplayList, DropsShapesThatCannotBeDrawn) {
   EXPECT_EQ(list.primitives.size(), 1u);
 }
 
-TEST(Rgb, WindowsColourValueHasRedInTheLowByte) {
-  EXPECT_EQ(rgbValue({255, 0, 0}), 0x0000FFu);
-  EXPECT_EQ(rgbValue({0, 0, 255}), 0xFF0000u);
-  EXPECT_EQ(rgbValue({170, 170, 170}), 0xAAAAAAu);
-  EXPECT_EQ(rgbFromValue(0x00336699u), (Rgb{0x99, 0x66, 0x33}));
-  EXPECT_EQ(rgbFromValue(rgbValue({12, 34, 56})), (Rgb{12, 34, 56}));
-}
 
 }  // namespace
 }  // namespace pelvoro
