@@ -16,7 +16,6 @@
 //
 // Exit status: 0 when every drive asked for was found, 1 when one was not, 2 for bad arguments.
 #include <array>
-#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -62,12 +61,6 @@ constexpr std::uint64_t kSeedsTried = 3;
                " [--out FILE]\n"
                "       pelvoro-plan --all DIR\n";
   std::exit(2);
-}
-
-template <typename Int>
-bool parseWhole(std::string_view text, Int& value) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc{} && end == text.data() + text.size();
 }
 
 struct Request {
@@ -163,9 +156,13 @@ int main(int argc, char** argv) {
     else if (flag == "--out") outFile = value();
     else if (flag == "--all") allDir = value();
     else if (flag == "--seed") {
-      if (!parseWhole(value(), r.seed)) usageError("--seed needs a whole number");
+      const auto seed = drive::parseWhole<std::uint64_t>(value());
+      if (!seed) usageError("--seed needs a whole number");
+      r.seed = *seed;
     } else if (flag == "--searches") {
-      if (!parseWhole(value(), r.searches) || r.searches < 1) usageError("--searches needs a whole number >= 1");
+      const auto searches = drive::parseWhole<int>(value());
+      if (!searches || *searches < 1) usageError("--searches needs a whole number >= 1");
+      r.searches = *searches;
     } else {
       usageError("unknown option " + std::string(flag));
     }
